@@ -1,0 +1,52 @@
+# Helpers shared by the module folders.
+
+find_package(GTest REQUIRED)
+find_package(benchmark QUIET)
+
+# zz_add_gtest(NAME name SOURCES ... LIBS ... [ENV VAR=value ...] [LABELS ...])
+# One test executable per module; CTest runs every test case of it.
+function(zz_add_gtest)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZZ_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZZ_BUILD_DIR=${CMAKE_BINARY_DIR};${T_ENV}")
+  if(T_LABELS)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()
+
+# zz_add_fuzzer(NAME name SOURCE file LIBS ... CORPUS dir)
+# With ZZ_FUZZ (clang) a libFuzzer binary; otherwise a replay binary that runs every
+# file of the corpus folder once, registered as a test so found crashes stay fixed.
+function(zz_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME;SOURCE;CORPUS" "LIBS" ${ARGN})
+  if(ZZ_FUZZ)
+    add_executable(${F_NAME} ${F_SOURCE})
+    target_compile_options(${F_NAME} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer,address,undefined)
+  else()
+    add_executable(${F_NAME} ${F_SOURCE} ${CMAKE_SOURCE_DIR}/tests/fuzz/ReplayMain.cpp)
+    if(F_CORPUS)
+      add_test(NAME ${F_NAME}_replay COMMAND ${F_NAME} ${F_CORPUS})
+    endif()
+  endif()
+  set_target_properties(${F_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+endfunction()
+
+# zz_add_bench(NAME name SOURCES ... LIBS ...)
+function(zz_add_bench)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT benchmark_FOUND)
+    return()
+  endif()
+  add_executable(${B_NAME} ${B_SOURCES})
+  set_target_properties(${B_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
