@@ -74,7 +74,7 @@ bool TWinControl::CanFocus() const
 
 uintptr_t TWinControl::Handle() const
 {
-  return native_ == TNativeWindow::Yes ? static_cast<uintptr_t>(Widget()->winId()) : 0;
+  return static_cast<uintptr_t>(Widget()->winId());
 }
 
 TCustomPanel::TCustomPanel(TComponent* AOwner, TNativeWindow native) : TWinControl(AOwner, native) {}

@@ -21,7 +21,7 @@ public:
   void SetFocus();
   bool Focused() const;
   bool CanFocus() const;
-  // The native window id; asking for it creates the native window when the control has one.
+  // The native window id; asking for it creates the native window if there is none yet.
   uintptr_t Handle() const;
   bool HasNativeWindow() const { return native_ == TNativeWindow::Yes; }
 
