@@ -95,20 +95,21 @@ void FormWindow::mouseReleaseEvent(QMouseEvent*)
 void FormWindow::showEvent(QShowEvent*)
 {
   if (form_ && form_->OnShow)
-    TApplication::Guarded([this] { form_->OnShow(form_); });
+    TApplication::Guarded([this, handler = form_->OnShow] { handler(form_); });
 }
 
 void FormWindow::changeEvent(QEvent* event)
 {
   QWidget::changeEvent(event);
+  // A copy runs, so that a handler may remove itself.
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && form_ && form_->OnActivate)
-    TApplication::Guarded([this] { form_->OnActivate(form_); });
+    TApplication::Guarded([this, handler = form_->OnActivate] { handler(form_); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
 {
   if (form_ && form_->OnClose)
-    TApplication::Guarded([this] { form_->OnClose(form_); });
+    TApplication::Guarded([this, handler = form_->OnClose] { handler(form_); });
   event->accept();
 }
 
