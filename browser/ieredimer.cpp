@@ -1,0 +1,81 @@
+#include "browser/ieredimer.h"
+
+#include <QLayout>
+#include <utility>
+#include <QWebEngineView>
+
+#include "browser/BrowserHost.h"
+#include "platform/Exception.h"
+
+namespace {
+
+QString ToQString(const std::u16string& text)
+{
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// Only a plain host widget is made here. Making the web view starts the engine
+// (50-60 ms, measured), so the view waits for the first Navigate and for the
+// window's first paint.
+TFramelessIE::TFramelessIE(TComponent* AOwner) : TComponent(AOwner), host_(new BrowserHost)
+{
+  host_->OnFirstPaint = [this] {
+    if (!pending_.isEmpty())
+      Load(std::exchange(pending_, QUrl()));
+  };
+}
+
+// Deleting the view deletes its page; the engine then ends the page's renderer.
+TFramelessIE::~TFramelessIE()
+{
+  delete host_.data();
+}
+
+void TFramelessIE::SetParentWindow(uintptr_t nativeWindowId)
+{
+  QWidget* parent = QWidget::find(static_cast<WId>(nativeWindowId));
+  if (!parent)
+    throw Exception("Could not obtain OLE control window handle");
+  parentWindow_ = nativeWindowId;
+  host_->setParent(parent);
+  host_->setGeometry(bounds_);
+  host_->show();
+}
+
+void TFramelessIE::SetBoundsRect(const QRect& bounds)
+{
+  bounds_ = bounds;
+  host_->setGeometry(bounds);
+}
+
+void TFramelessIE::Load(const QUrl& url)
+{
+  if (!view_) {
+    view_ = new QWebEngineView(host_);
+    view_->setContextMenuPolicy(Qt::NoContextMenu);
+    host_->layout()->addWidget(view_);
+  }
+  view_->load(url);
+}
+
+void TFramelessIE::Navigate(const std::u16string& address)
+{
+  const QUrl url(ToQString(address), QUrl::StrictMode);
+  if (address.empty() || !url.isValid())
+    throw Exception(FormatText("Invalid address \"%s\": %s", ToQString(address).toStdString().c_str(),
+                               url.errorString().toStdString().c_str()));
+  if (host_->isVisible() && !host_->Painted())
+    pending_ = url;
+  else
+    Load(url);
+}
+
+int32_t TFramelessIE::GetHostInfo(TDocHostUIInfo& info) const
+{
+  info.cbSize = sizeof(TDocHostUIInfo);
+  info.dwFlags = DOCHOSTUIFLAG_NO3DBORDER;
+  info.dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
+  return OnGetHostInfo ? OnGetHostInfo(info) : S_OK;
+}
