@@ -1,6 +1,8 @@
 #include "player/LibVlcUnit.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -39,14 +41,26 @@ private:
   std::filesystem::path saved_;
 };
 
-// Opens the library with the program's directory as working directory.
+// Why dlopen failed, as an errno: dlopen leaves none behind, so the file is opened
+// once more to learn it. A file that opens but does not load is not an executable.
+int OpenError(const std::string& path)
+{
+  const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (file < 0)
+    return errno;
+  close(file);
+  return ENOEXEC;
+}
+
+// Loads the library with the program's directory as the working directory.
 // Returns the handle, or nullptr with the errno of the failed open in `openError`.
 void* OpenLibrary(const std::string& directory, int& openError)
 {
   TWorkingDirectoryScope scope(directory);
-  errno = 0;
-  void* handle = dlopen((directory + kLibraryName).c_str(), RTLD_NOW | RTLD_LOCAL);
-  openError = errno;  // read before the scope's chdir can touch it
+  const std::string path = directory + kLibraryName;
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle)
+    openError = OpenError(path);
   return handle;
 }
 
