@@ -1,0 +1,12 @@
+#pragma once
+// A skinned panel (section "PANEL" by default).
+
+#include "platform/WinControl.h"
+#include "skin/TsCommonData.h"
+
+class TsPanel : public TCustomPanel {
+public:
+  explicit TsPanel(TComponent* AOwner) : TCustomPanel(AOwner) { SkinData.SkinSection = "PANEL"; }
+
+  TsCommonData SkinData;
+};
