@@ -3,13 +3,17 @@
 find_package(GTest REQUIRED)
 find_package(benchmark QUIET)
 
-# zz_add_gtest(NAME name SOURCES ... LIBS ... [ENV VAR=value ...] [LABELS ...])
-# One test executable per module; CTest runs every test case of it.
+# zz_add_gtest(NAME name SOURCES ... LIBS ... [ENV VAR=value ...] [LABELS ...] [MANUAL])
+# One test executable per module; CTest runs every test case of it. MANUAL: the
+# caller registers the test itself (for example from a program directory of its own).
 function(zz_add_gtest)
-  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  cmake_parse_arguments(T "MANUAL" "NAME;TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  if(T_MANUAL)
+    return()
+  endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
