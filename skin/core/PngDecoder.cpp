@@ -194,8 +194,8 @@ void Decoder::ProcessGAMA(const Chunk& chunk)
 void Decoder::ProcessBKGD(const Chunk& chunk)
 {
   const auto scale = [this](uint16_t value) {
-    const unsigned max = (1u << FHeader.BitDepth) - 1;
-    return uint32_t(std::min(value, uint16_t(max)) * 255u / max) & 0xFF;
+    const uint32_t max = (1u << FHeader.BitDepth) - 1;
+    return (std::min<uint32_t>(value, max) * 255 + max / 2) / max;
   };
   if (FHeader.ColourType == Palette && chunk.Length == 1) {
     const uint8_t* rgb = FColours.Palette.data() + size_t(chunk.Data[0]) * 3;
