@@ -39,6 +39,8 @@ protected:
   }
   void TearDown() override
   {
+    if (IsSkipped())
+      return;
     Fake().StopStream();
     panel.reset();
     TApplication::SetErrorBoxHook(nullptr);
