@@ -6,6 +6,7 @@
 #include <QColor>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <set>
 #include <string>
@@ -17,11 +18,12 @@ constexpr int kKeyColour = 0xFF00FF;
 // Shifts one pixel given as red, green and blue.
 void ShiftRgb(uint8_t& red, uint8_t& green, uint8_t& blue, const TacColorShift& shift)
 {
-  QColor colour = QColor::fromRgb(red, green, blue).toHsl();
-  const int hue = colour.hslHue() < 0 ? 0 : (colour.hslHue() + shift.HueOffset % 360 + 360) % 360;
-  const int change = shift.Saturation % 101;
-  const int saturation = std::clamp(colour.hslSaturation() + colour.hslSaturation() * change / 100, 0, 255);
-  colour.setHsl(hue, saturation, colour.lightness());
+  float hue = 0, saturation = 0, lightness = 0;
+  QColor::fromRgb(red, green, blue).getHslF(&hue, &saturation, &lightness);
+  if (hue >= 0)
+    hue = std::fmod(hue + float(shift.HueOffset % 360) / 360.0f + 1.0f, 1.0f);
+  saturation = std::clamp(saturation * (1.0f + float(shift.Saturation % 101) / 100.0f), 0.0f, 1.0f);
+  const QColor colour = QColor::fromHslF(std::max(hue, 0.0f), saturation, lightness);
   red = static_cast<uint8_t>(colour.red());
   green = static_cast<uint8_t>(colour.green());
   blue = static_cast<uint8_t>(colour.blue());

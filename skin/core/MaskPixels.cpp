@@ -22,12 +22,15 @@ bool HasKeyColour(const TBitmap32& picture, int left, int top, int width, int he
 
 TBitmapRef PrepareEntryPicture(const TBitmap32& picture, bool premultiply)
 {
+  // Only pictures with alpha are multiplied; opaque pixels keep their value, so
+  // that the 0xFF00FF key colour survives.
+  premultiply = premultiply && picture.HasAlpha;
   auto result = std::make_shared<TBitmap32>(picture);
   uint8_t* p = result->Pixels.data();
   for (size_t i = 0; i + 4 <= result->Pixels.size(); i += 4, p += 4) {
     if (p[0] == 0xFF && p[1] == 0xFF && p[2] == 0xFF && p[3] == 0) {
       p[0] = p[1] = p[2] = 0;
-    } else if (premultiply) {
+    } else if (premultiply && p[3] != 0xFF) {
       for (int c = 0; c < 3; ++c)
         p[c] = static_cast<uint8_t>(p[c] * p[3] / 256);
     }

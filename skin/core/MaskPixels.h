@@ -4,7 +4,8 @@
 #include "skin/core/SkinRecords.h"
 
 // A "!" entry's picture: pixels equal to 0x00FFFFFF become 0, and for newer skins
-// every other pixel gets its colour channels multiplied by its alpha.
+// every other translucent pixel of a picture with alpha gets its colour channels
+// multiplied by its alpha.
 TBitmapRef PrepareEntryPicture(const TBitmap32& picture, bool premultiply);
 
 // Keeps a mask's Area inside its picture, so painters never read outside it.
