@@ -87,7 +87,7 @@ void MakeOpaque(TBitmap32& picture)
 
 bool IsTransparentColor(const uint8_t* pixel)
 {
-  return pixel[0] == 0xFF && pixel[1] == 0x00 && pixel[2] == 0xFF;
+  return (uint32_t(pixel[0]) | uint32_t(pixel[1]) << 8 | uint32_t(pixel[2]) << 16) == TransparentColor;
 }
 
 void CopyWithTransparentColor(TBitmap32& target, int left, int top, const TBitmap32& source,
@@ -103,19 +103,5 @@ void CopyWithTransparentColor(TBitmap32& target, int left, int top, const TBitma
     for (int x = x0; x < x1; ++x, from += 4, to += 4)
       if (!IsTransparentColor(from))
         std::memcpy(to, from, 4);
-  }
-}
-
-void PrepareSkinPicture(TBitmap32& picture, TAlphaFormat format)
-{
-  for (size_t i = 0; i + 3 < picture.Pixels.size(); i += 4) {
-    uint8_t* pixel = picture.Pixels.data() + i;
-    if (pixel[0] == 0xFF && pixel[1] == 0xFF && pixel[2] == 0xFF && pixel[3] == 0) {
-      std::memset(pixel, 0, 4);
-      continue;
-    }
-    if (format == TAlphaFormat::Premultiplied)
-      for (int c = 0; c < 3; ++c)
-        pixel[c] = uint8_t(pixel[c] * pixel[3] / 256);
   }
 }

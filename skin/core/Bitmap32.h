@@ -64,8 +64,3 @@ bool IsTransparentColor(const uint8_t* pixel);
 // Copies sourceRect of source to (left, top) of target, skipping 0xFF00FF pixels.
 void CopyWithTransparentColor(TBitmap32& target, int left, int top, const TBitmap32& source,
                               const TPixelRect& sourceRect);
-
-// Prepares a skin picture that carries alpha: pixels whose 32-bit value is 0x00FFFFFF
-// (white, alpha 0) become 0; with Premultiplied every other pixel gets its colour
-// channels multiplied by its alpha (channel * alpha / 256, rounded down).
-void PrepareSkinPicture(TBitmap32& picture, TAlphaFormat format);

@@ -155,19 +155,12 @@ TEST(BitmapDraw, TransparentColourIsSkipped)
   EXPECT_EQ(PixelAt(target, 3, 2), (std::array<uint8_t, 4>{1, 2, 3, 255}));
 }
 
-TEST(BitmapDraw, SkinPicturePreparation)
+TEST(BitmapDraw, MakeOpaque)
 {
-  TBitmap32 picture(3, 1);
-  picture.Pixels = {255, 255, 255, 0, 200, 100, 50, 128, 255, 255, 255, 1};
-  TBitmap32 straight = picture;
-  PrepareSkinPicture(straight, TAlphaFormat::Straight);
-  EXPECT_EQ(straight.Pixels, (std::vector<uint8_t>{0, 0, 0, 0, 200, 100, 50, 128, 255, 255, 255, 1}));
-  PrepareSkinPicture(picture, TAlphaFormat::Premultiplied);
-  EXPECT_EQ(picture.Pixels, (std::vector<uint8_t>{0, 0, 0, 0, 100, 50, 25, 128, 0, 0, 0, 1}));
-
-  TBitmap32 noAlpha = Noise(3, 3, 8, true);
-  MakeOpaque(noAlpha);
-  EXPECT_FALSE(noAlpha.HasAlpha);
-  for (size_t i = 3; i < noAlpha.Pixels.size(); i += 4)
-    EXPECT_EQ(noAlpha.Pixels[i], 255);
+  TBitmap32 picture = Noise(3, 3, 8, true);
+  const std::vector<uint8_t> before = picture.Pixels;
+  MakeOpaque(picture);
+  EXPECT_FALSE(picture.HasAlpha);
+  for (size_t i = 0; i < picture.Pixels.size(); ++i)
+    EXPECT_EQ(picture.Pixels[i], i % 4 == 3 ? 255 : before[i]);
 }
