@@ -76,6 +76,7 @@ bool ReadHeader(Session& session, const uint8_t* data, size_t size)
   if (setjmp(session.Errors.Return))
     return false;
   jpeg_create_decompress(&session.Info);
+  session.Info.mem->max_memory_to_use = long(MaxPictureBytes);
   session.Info.progress = &session.Progress;
   jpeg_mem_src(&session.Info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&session.Info, TRUE);
@@ -88,12 +89,13 @@ bool ReadPixels(Session& session, TBitmap32& picture)
   jpeg_decompress_struct& info = session.Info;
   if (setjmp(session.Errors.Return))
     return false;
-  jpeg_start_decompress(&info);
-  if (int(info.output_width) != picture.Width || int(info.output_height) != picture.Height ||
+  jpeg_start_decompress(&info);  // reads all scans of a progressive file: allocate after it
+  if (info.output_width != info.image_width || info.output_height != info.image_height ||
       info.output_components != 4) {
     std::snprintf(session.Errors.Message, sizeof(session.Errors.Message), "unexpected output layout");
     return false;
   }
+  picture = TBitmap32(int(info.output_width), int(info.output_height));
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = picture.Scanline(int(info.output_scanline));
     jpeg_read_scanlines(&info, &row, 1);
@@ -115,7 +117,7 @@ TBitmap32 ReadJpeg(const uint8_t* data, size_t size)
   if (!ReadHeader(session, data, size))
     session.Fail();
   CheckPictureSize(session.Info.image_width, session.Info.image_height, "JPEG");
-  TBitmap32 picture(int(session.Info.image_width), int(session.Info.image_height));
+  TBitmap32 picture;
   if (!ReadPixels(session, picture))
     session.Fail();
   return picture;
