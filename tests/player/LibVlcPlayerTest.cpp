@@ -42,7 +42,7 @@ protected:
     return calls;
   }
 
-  static Calls ConstructionCalls(const TLibVlcPlayer& panel)
+  static Calls ConstructionCalls(TLibVlcPlayer& panel)
   {
     return Calls{"libvlc_new(2, -I, dummy)", "libvlc_errmsg()", "libvlc_get_version()",
                  "libvlc_media_player_new(instance)",

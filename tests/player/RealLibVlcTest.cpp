@@ -158,7 +158,7 @@ TEST_F(RealLibVlc, DestroyingAPlayingPanelTwentyTimesNeitherCrashesNorHangs)
     ASSERT_TRUE(PumpUntil([&] { return playback.playing > 0; }));
     const auto start = Clock::now();
     panel.reset();
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));  // a hang, not a slow stop
   }
 }
 
