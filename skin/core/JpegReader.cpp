@@ -95,8 +95,13 @@ bool ReadPixels(Session& session, TBitmap32& picture)
     std::snprintf(session.Errors.Message, sizeof(session.Errors.Message), "unexpected output layout");
     return false;
   }
-  picture = TBitmap32(int(info.output_width), int(info.output_height));
+  // Rows are added as they decode, so damaged data stops before the whole picture is touched.
+  const size_t rowBytes = size_t(info.output_width) * 4;
+  picture.Width = int(info.output_width);
+  picture.Height = int(info.output_height);
+  picture.Pixels.reserve(rowBytes * info.output_height);
   while (info.output_scanline < info.output_height) {
+    picture.Pixels.resize(rowBytes * (info.output_scanline + 1));
     JSAMPROW row = picture.Scanline(int(info.output_scanline));
     jpeg_read_scanlines(&info, &row, 1);
   }

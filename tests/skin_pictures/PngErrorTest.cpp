@@ -2,6 +2,7 @@
 #include "PngWriter.h"
 
 #include "skin/core/PngDecoder.h"
+#include "skin/core/PngGraphic.h"
 #include "platform/Exception.h"
 
 #include <gtest/gtest.h>
@@ -174,4 +175,19 @@ TEST(PngErrors, OversizedPicturesAreRefusedBeforeDecoding)
   // 16384 x 4096 grey: 64 Mi pixels, 256 MiB as a bitmap, within bounds.
   const std::string error = ErrorOf(FileOf(HeaderChunkData(16384, 4096, 8, 0), SomeData));
   EXPECT_EQ(error.find(tooLarge), std::string::npos) << error;
+}
+
+TEST(PngErrors, FailedLoadLeavesPictureEmpty)
+{
+  TestPng png = SmallRgba();
+  png.Background = std::vector<uint8_t>{0, 1, 0, 2, 0, 3};
+  std::vector<uint8_t> file = EncodePng(png);
+  TPNGGraphic graphic;
+  graphic.LoadFromPng(file.data(), file.size());
+  ASSERT_FALSE(graphic.Empty());
+  ASSERT_TRUE(graphic.BackgroundColor().has_value());
+  file[file.size() - 20] ^= 0x40;
+  EXPECT_THROW(graphic.LoadFromPng(file.data(), file.size()), Exception);
+  EXPECT_TRUE(graphic.Empty());
+  EXPECT_FALSE(graphic.BackgroundColor().has_value());
 }
