@@ -1,6 +1,8 @@
 // Event delivery of the player panel: the library calls PlayerEventCallback on
 // its own threads; the handler runs there, synchronously, without a lock.
 
+#include <cxxabi.h>
+
 #include <exception>
 
 #include "platform/Application.h"
@@ -81,6 +83,8 @@ void TLibVlcPlayer::PlayerEventCallback(const libvlc_event_t* event, void* userD
     panel->Dispatch(*event);
   } catch (const std::exception& error) {
     ReportHandlerFailure(error.what());
+  } catch (abi::__forced_unwind&) {
+    throw;  // the library cancels its thread: that unwinding must go on
   } catch (...) {
     ReportHandlerFailure("A media player event handler failed.");
   }
