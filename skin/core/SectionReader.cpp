@@ -230,6 +230,10 @@ void ResolveSectionMasks(TacSkinTables& tables)
     data.ImgBottomLeft = tables.FindMask(number, name, "IMGBTMLEFT");
     data.ImgBottomRight = tables.FindMask(number, name, "IMGBTMRIGHT");
     data.States[ksNormal].TextureIndex = tables.FindTexture(number, name, "PATTERN");
-    data.States[ksHot].TextureIndex = data.StateCount > 1 ? tables.FindTexture(number, name, "HOTPATTERN") : data.States[ksNormal].TextureIndex;
+    int& hotTexture = data.States[ksHot].TextureIndex;
+    if (data.StateCount > 1)
+      hotTexture = tables.FindTexture(number, name, "HOTPATTERN");
+    else
+      hotTexture = data.States[ksNormal].TextureIndex;  // the hot state is a copy of the normal one
   }
 }

@@ -9,7 +9,8 @@
 class TsSkinManager;
 
 // The window message that carries a skin command: wParam high word = code, low
-// word = argument, lParam = the sending manager.
+// word = argument, lParam = the sending manager. Inside a listener class the
+// method hides this name: write ::SkinCommand there.
 inline constexpr uint32_t SkinCommand = 0xA100;
 
 enum TacSkinCommandCode : int {

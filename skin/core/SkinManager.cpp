@@ -167,6 +167,18 @@ std::string TsSkinManager::Version() const
   return kSkinEngineVersion;
 }
 
+void TsSkinManager::Loaded()
+{
+  ThirdParty.FillDefaults();
+  if (MenuSupport.IcoLineSkin.empty())
+    MenuSupport.IcoLineSkin = "ICOLINE";
+  if (!active_ || skinName_.empty())
+    return;
+  ApplySkin(false);
+  if (!Designing())
+    Fire(OnActivate);
+}
+
 void TsSkinManager::ApplySkin(bool animate)
 {
   if (!active_)

@@ -58,6 +58,9 @@ public:
   std::string SkinInfo() const;
   std::string Version() const;
 
+  // After the owner set the stored properties: defaults for empty options, and
+  // an active manager with a skin name applies its skin without animation.
+  void Loaded();
   void ApplySkin(bool animate);
   void UnloadSkin();
   void RepaintAllWindows(bool animate);

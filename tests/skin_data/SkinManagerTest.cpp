@@ -320,3 +320,26 @@ TEST(SkinEngine, TheFirstManagerIsTheDefaultUntilAnotherTakesOver)
   }
   EXPECT_EQ(DefaultManager(), nullptr);
 }
+
+TEST_F(SkinManager, LoadedFillsDefaultsAndAppliesAnActiveSkin)
+{
+  FolderSkin("Dark", Options("8", "x"));
+  Activate("Dark");
+  std::vector<std::string> log;
+  Recorder form("form", log, manager);
+  manager.Register(&form);
+  manager.MenuSupport.IcoLineSkin.clear();
+  manager.ThirdParty.Texts[0].clear();
+  manager.ThirdParty.Texts[1].clear();
+  manager.ThirdParty.Texts[2] = "TMyBitBtn\r\nTOtherBtn";
+  events.clear();
+  manager.Loaded();
+  EXPECT_EQ(manager.MenuSupport.IcoLineSkin, "ICOLINE");
+  const std::vector<std::vector<std::string>> lists = manager.ThirdParty.Lists();
+  ASSERT_EQ(lists.size(), 21u);
+  EXPECT_EQ(lists[0], (std::vector<std::string>{" "}));
+  EXPECT_EQ(lists[1], (std::vector<std::string>{"TButton"}));
+  EXPECT_EQ(lists[2], (std::vector<std::string>{"TMyBitBtn", "TOtherBtn"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"form:1"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"activate"}));
+}
