@@ -1,13 +1,18 @@
 #include "browser/ieredimer.h"
 
 #include <QLayout>
-#include <utility>
+#include <QTimer>
 #include <QWebEngineView>
+#include <chrono>
+#include <utility>
 
 #include "browser/BrowserHost.h"
 #include "platform/Exception.h"
 
 namespace {
+
+// How long a page waits for the window's first paint at most.
+constexpr std::chrono::milliseconds PaintWait(250);
 
 QString ToQString(const std::u16string& text)
 {
@@ -21,10 +26,7 @@ QString ToQString(const std::u16string& text)
 // window's first paint.
 TFramelessIE::TFramelessIE(TComponent* AOwner) : TComponent(AOwner), host_(new BrowserHost)
 {
-  host_->OnFirstPaint = [this] {
-    if (!pending_.isEmpty())
-      Load(std::exchange(pending_, QUrl()));
-  };
+  host_->OnFirstPaint = [this] { StartPending(); };
 }
 
 // Deleting the view deletes its page; the engine then ends the page's renderer.
@@ -50,6 +52,12 @@ void TFramelessIE::SetBoundsRect(const QRect& bounds)
   host_->setGeometry(bounds);
 }
 
+void TFramelessIE::StartPending()
+{
+  if (!pending_.isEmpty())
+    Load(std::exchange(pending_, QUrl()));
+}
+
 void TFramelessIE::Load(const QUrl& url)
 {
   if (!view_) {
@@ -66,10 +74,13 @@ void TFramelessIE::Navigate(const std::u16string& address)
   if (address.empty() || !url.isValid())
     throw Exception(FormatText("Invalid address \"%s\": %s", ToQString(address).toStdString().c_str(),
                                url.errorString().toStdString().c_str()));
-  if (host_->isVisible() && !host_->Painted())
+  if (host_->isVisible() && !host_->Painted()) {
     pending_ = url;
-  else
+    // A host without area is never painted; it must not hold the page back for good.
+    QTimer::singleShot(PaintWait, host_, [this] { StartPending(); });
+  } else {
     Load(url);
+  }
 }
 
 int32_t TFramelessIE::GetHostInfo(TDocHostUIInfo& info) const

@@ -57,6 +57,7 @@ public:
   QWebEngineView* View() const { return view_; }
 
 private:
+  void StartPending();
   void Load(const QUrl& url);
 
   // The frameless child of the parent window; the view fills it.

@@ -45,12 +45,14 @@ QStringList EngineHelperTypes()
       if (!ours.contains(it.key()) && ours.contains(it.value()))
         grown = ours.insert(it.key()) != ours.end();
   }
+  QMap<QString, QByteArray> engine;
+  for (const QString& pid : ours)
+    if (const QByteArray cmdline = ReadProc(pid, "cmdline"); cmdline.contains("QtWebEngineProcess"))
+      engine[pid] = cmdline;
+  // A zygote forks renderers without exec: they keep the zygote's command line.
   QStringList types;
-  for (const QString& pid : ours) {
-    const QByteArray cmdline = ReadProc(pid, "cmdline");
-    if (cmdline.contains("QtWebEngineProcess"))
-      types << HelperType(cmdline);
-  }
+  for (auto it = engine.cbegin(); it != engine.cend(); ++it)
+    types << (engine.contains(parents[it.key()]) ? QStringLiteral("renderer") : HelperType(it.value()));
   return types;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
-// The --type= value of every QtWebEngineProcess descendant ("zygote", "renderer", ...).
+// The kind of every QtWebEngineProcess descendant: its --type= value ("zygote", "utility",
+// ...), or "renderer" for a process that a zygote forked.
 QStringList EngineHelperTypes();
 int CountOf(const QStringList& types, const QString& type);
