@@ -18,10 +18,10 @@ std::vector<uint8_t> MakeFile(Kind kind)
 {
   const uint8_t type = kind == Kind::Palette ? 3 : kind == Kind::Grey16 ? 0 : 6;
   TestPng png = NewTestPng(512, 512, kind == Kind::Grey16 ? 16 : 8, type, kind == Kind::RgbaInterlaced);
-  FillRandomSamples(png, 0);
-  const int channels = ChannelsOf(type);
   for (int i = 0; type == 3 && i < 256; ++i)
     png.Palette.insert(png.Palette.end(), {uint8_t(i), uint8_t(255 - i), uint8_t(i * 3)});
+  FillRandomSamples(png, 0);
+  const int channels = ChannelsOf(type);
   for (uint32_t y = 0; y < png.Height; ++y)
     for (uint32_t x = 0; x < png.Width; ++x)
       for (int c = 0; c < channels; ++c) {

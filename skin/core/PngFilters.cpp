@@ -43,15 +43,15 @@ uint64_t RawSize(const Header& header)
 
 namespace {
 
-uint8_t Paeth(int left, int up, int upLeft)
+// The predictor's three distances, written without the estimate itself so that the
+// compiler can keep the hot loop free of branches.
+inline uint8_t Paeth(int left, int up, int upLeft)
 {
-  const int estimate = left + up - upLeft;
-  const int toLeft = std::abs(estimate - left);
-  const int toUp = std::abs(estimate - up);
-  const int toUpLeft = std::abs(estimate - upLeft);
-  if (toLeft <= toUp && toLeft <= toUpLeft)
-    return uint8_t(left);
-  return uint8_t(toUp <= toUpLeft ? up : upLeft);
+  const int toLeft = std::abs(up - upLeft);
+  const int toUp = std::abs(left - upLeft);
+  const int toUpLeft = std::abs(left + up - 2 * upLeft);
+  const int nearer = toUp <= toUpLeft ? up : upLeft;
+  return uint8_t(toLeft <= toUp && toLeft <= toUpLeft ? left : nearer);
 }
 
 }  // namespace
