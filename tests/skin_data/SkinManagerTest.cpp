@@ -343,3 +343,18 @@ TEST_F(SkinManager, LoadedFillsDefaultsAndAppliesAnActiveSkin)
   EXPECT_EQ(log, (std::vector<std::string>{"form:1"}));
   EXPECT_EQ(events, (std::vector<std::string>{"activate"}));
 }
+
+TEST_F(SkinManager, PreviewDataIsShownOnceAndNotKept)
+{
+  FolderSkin("Edited", Options("8", "on disk"));
+  std::vector<std::string> log;
+  Recorder form("form", log, manager);
+  manager.Register(&form);
+  Activate("Edited");
+  log.clear();
+  manager.ReceivePreview("Edited", program.Str() + "Skins", Options("8", "from editor"));
+  EXPECT_EQ(manager.SkinData().Author, "from editor");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "form:1"), 1);
+  manager.SetSkinName("Edited");
+  EXPECT_EQ(manager.SkinData().Author, "on disk");
+}
