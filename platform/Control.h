@@ -3,6 +3,7 @@
 // own Qt widget; later siblings lie above earlier ones. User-interface thread only.
 
 #include <QRect>
+#include <cstdint>
 #include <string>
 
 #include "platform/Colors.h"
@@ -80,6 +81,8 @@ protected:
   virtual void Click();
   virtual void KeyUp(uint16_t& key, TShiftState shift);
   virtual void Resized() {}
+  // The native window was made anew (a new id): whoever was given the old one must get this one.
+  virtual void HandleChanged(uintptr_t /*handle*/) {}
   virtual void CaptionChanged() { Invalidate(); }
   virtual void FontChanged() { Invalidate(); }
   // The widget that children and content live in (the client area of a form).

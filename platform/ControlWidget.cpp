@@ -133,3 +133,10 @@ void ControlWidget::resizeEvent(QResizeEvent*)
   if (control_)
     TApplication::Guarded([&] { control_->Resized(); });
 }
+
+bool ControlWidget::event(QEvent* event)
+{
+  if (event->type() == QEvent::WinIdChange && control_ && internalWinId())
+    TApplication::Guarded([this] { control_->HandleChanged(static_cast<uintptr_t>(internalWinId())); });
+  return QWidget::event(event);
+}

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QOpenGLWidget>
 #include <QScreen>
 
 #include "platform/ControlWidget.h"
@@ -141,6 +142,15 @@ void TForm::SetActiveControl(TWinControl* control)
 bool TForm::Active() const
 {
   return window_->isActiveWindow();
+}
+
+// Adding the first such view to a created window makes Qt destroy and recreate
+// every native window in it, which invalidates ids already handed out (the video
+// panel's). A hidden OpenGL child from the start gives the window the right kind
+// of surface at once.
+void TForm::HostTextureChildren()
+{
+  (new QOpenGLWidget(window_))->hide();
 }
 
 void TForm::Show()

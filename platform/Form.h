@@ -52,6 +52,10 @@ public:
   void SetActiveControl(TWinControl* control);
   bool Active() const;
 
+  // Lets the window host views drawn through OpenGL (the web engine) without
+  // recreating its native windows later. Call before any native window exists.
+  void HostTextureChildren();
+
   void Show();
   void Close();
   uintptr_t WindowHandle() const;

@@ -6,6 +6,8 @@
 
 TWinControl::TWinControl(TComponent* AOwner, TNativeWindow native) : TControl(AOwner), native_(native)
 {
+  // Only this control gets a native window: the Qt-painted controls around it
+  // stay in the top-level's surface, where they are composed correctly.
   if (native_ == TNativeWindow::Yes) {
     Widget()->setAttribute(Qt::WA_NativeWindow);
     Widget()->setAttribute(Qt::WA_DontCreateNativeAncestors);
@@ -72,8 +74,16 @@ bool TWinControl::CanFocus() const
   return tabStop_ && Visible() && Enabled();
 }
 
-uintptr_t TWinControl::Handle() const
+uintptr_t TWinControl::Handle()
 {
+  // A control still without a parent (being built) lives in its owner's window
+  // meanwhile: a native window made as a top-level would be replaced on reparenting.
+  if (!Parent())
+    if (auto* owner = dynamic_cast<TWinControl*>(Owner()))
+      SetParent(owner);
+  // The top-level window first, as a native child needs its parent's window.
+  if (QWidget* top = Widget()->window(); top != Widget())
+    top->winId();
   return static_cast<uintptr_t>(Widget()->winId());
 }
 

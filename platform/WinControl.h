@@ -22,7 +22,7 @@ public:
   bool Focused() const;
   bool CanFocus() const;
   // The native window id; asking for it creates the native window if there is none yet.
-  uintptr_t Handle() const;
+  uintptr_t Handle();
   bool HasNativeWindow() const { return native_ == TNativeWindow::Yes; }
 
 protected:

@@ -156,3 +156,9 @@ void TLibVlcPlayer::SetAudioVolume(int32_t level)
   if (mediaPlayer_ && level >= 0 && level <= 200)
     LibVlc.libvlc_audio_set_volume(mediaPlayer_, level);
 }
+
+void TLibVlcPlayer::HandleChanged(uintptr_t handle)
+{
+  if (mediaPlayer_)
+    LibVlc.libvlc_media_player_set_xwindow(mediaPlayer_, static_cast<uint32_t>(handle));
+}

@@ -78,6 +78,10 @@ public:
   TNotifySnapshotTaken OnMediaPlayerSnapshotTaken;
   TNotifyLengthChanged OnMediaPlayerLengthChanged;
 
+protected:
+  // The panel's native window was made anew: the library must draw into the new one.
+  void HandleChanged(uintptr_t handle) override;
+
 private:
   bool JoinSharedInstance();
   bool CreateSharedInstance();
