@@ -79,10 +79,11 @@ protected:
     manager.SetActive(true);
   }
 
+  // Declared last, destroyed first: its destructor still raises OnDeactivate into `events`.
   TempDir program;
-  TsSkinManager manager;
   std::vector<Message> messages;
   std::vector<std::string> events;
+  TsSkinManager manager;
 };
 
 // A comma as decimal separator for C++ streams and, where the system can make
