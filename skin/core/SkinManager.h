@@ -11,12 +11,25 @@
 #include "skin/core/SkinListeners.h"
 #include "skin/core/SkinTables.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 class TacSkinIni;
+class TMenuItem;
 struct TacPackedSkin;
+struct TacMenuItemData;  // defined by the menu painter
+
+// The events the user-interface side raises through the manager.
+using TOwnerDrawState = uint32_t;
+struct TacSysDlgData {
+  std::string ClassName, Caption;
+};
+using TacGetExtraLineData = std::function<void(TMenuItem* FirstItem, std::string& SkinSection, std::string& Caption,
+                                               TBitmapRef& Glyph, bool& LineVisible)>;
+using TacGetPopupItemData = std::function<void(TMenuItem* Item, TOwnerDrawState State, TacMenuItemData* ItemData)>;
+using TacSysDlgInit = std::function<void(const TacSysDlgData& DlgData, bool& AllowSkinning)>;
 
 // What the user-interface layer plugs in; every hook may stay empty.
 struct TacManagerHooks {
@@ -40,6 +53,9 @@ public:
   TacManagerHooks Hooks;
 
   TNotifyEvent OnActivate, OnAfterChange, OnBeforeChange, OnDeactivate, OnSkinListChanged;
+  TacGetExtraLineData OnGetMenuExtraLineData;
+  TacGetPopupItemData OnGetPopupItemData;
+  TacSysDlgInit OnSysDlgInit;  // may veto skinning a system dialog
 
   bool Active() const { return active_; }
   void SetActive(bool value);
