@@ -54,7 +54,7 @@ public:
   TGetHostInfoEvent OnGetHostInfo;
 
   // The engine's view: made by the first Navigate; null before and after its window is gone.
-  QWebEngineView* View() const { return view_; }
+  QWebEngineView* View() const;
 
 private:
   void StartPending();

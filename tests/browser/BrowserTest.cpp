@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QOpenGLWidget>
 #include <QProcess>
 #include <QWebChannel>
 #include <QWebEnginePage>
@@ -20,6 +21,7 @@
 #include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Form.h"
+#include "platform/FormWindow.h"
 
 namespace {
 
@@ -59,6 +61,15 @@ QVariant RunJs(QWebEngineView* view, const QString& script)
   return result;
 }
 
+// On X, a window that will hold a web view needs an OpenGL-capable surface before
+// its native windows exist, or adding the view recreates them all. The offscreen
+// platform has no OpenGL and must not get one.
+void PrepareGlSurface(TForm& form)
+{
+  if (QGuiApplication::platformName() == "xcb")
+    (new QOpenGLWidget(form.Window()))->hide();
+}
+
 const QByteArray GreenPage =
     "<html><body style='margin:0;background:rgb(10,200,30)'></body></html>";
 
@@ -66,6 +77,7 @@ class BrowserTest : public ::testing::Test {
 protected:
   BrowserTest()
   {
+    PrepareGlSurface(form);
     server.AddPage("/reklama.html", GreenPage);
     form.SetBounds(0, 0, 467, 385);
     panel.SetParent(&form);
@@ -162,6 +174,31 @@ TEST_F(BrowserTest, AddressIsLoadedAsGiven)
   ASSERT_TRUE(Load(url));
   EXPECT_TRUE(server.Targets().contains("/reklama.html?a=1&b=%C3%A1")) << server.Targets().join(' ').toStdString();
   EXPECT_EQ(browser->View()->url().toString(QUrl::FullyEncoded), url);
+}
+
+// Real key presses from the X server (xdotool); needs the xcb platform on a display.
+TEST_F(BrowserTest, KeysGoToThePageWhileItHasTheFocus)
+{
+  if (QGuiApplication::platformName() != "xcb")
+    GTEST_SKIP() << "needs real key events: run under Xvfb with QT_QPA_PLATFORM=xcb";
+  server.AddPage("/field.html", "<html><body><input id='field'></body></html>");
+  ASSERT_TRUE(Load(server.Url("/field.html")));
+  QWebEngineView* view = browser->View();
+  const QString window = QString::number(view->window()->winId());
+  const QPoint field = view->mapTo(view->window(), QPoint(20, 10));
+  ASSERT_EQ(QProcess::execute("xdotool", {"windowfocus", "--sync", window}), 0);
+  // The engine drops input for a while after the first frame: click until the field has the focus.
+  const auto fieldFocused = [&] { return RunJs(view, "document.activeElement.id").toString() == "field"; };
+  for (int attempt = 0; attempt < 30 && !fieldFocused(); ++attempt) {
+    QProcess::execute("xdotool", {"mousemove", "--window", window, QString::number(field.x()),
+                                  QString::number(field.y()), "click", "1"});
+    WaitUntil(fieldFocused, 200);
+  }
+  ASSERT_TRUE(fieldFocused());
+  QProcess::execute("xdotool", {"type", "--delay", "20", "kun 7"});
+  EXPECT_TRUE(WaitUntil([&] {
+    return RunJs(view, "document.getElementById('field').value").toString() == "kun 7";
+  }));
 }
 
 TEST_F(BrowserTest, NavigateRaisesForAnAddressThatCannotBeLoaded)

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QOpenGLWidget>
 #include <QTimer>
 #include <QWebEngineView>
 #include <cstdio>
@@ -58,6 +60,9 @@ int main(int argc, char** argv)
   PageServer server;
   server.AddPage("/reklama.html", ReadPage(argc > 2 ? argv[2] : ""));
   TForm form(nullptr);
+  // As the main window on X: an OpenGL-capable surface before any native window exists.
+  if (QGuiApplication::platformName() == "xcb")
+    (new QOpenGLWidget(form.Window()))->hide();
   form.SetBounds(0, 0, 467, 385);
   TCustomPanel panel(&form, TNativeWindow::Yes);
   panel.SetParent(&form);
