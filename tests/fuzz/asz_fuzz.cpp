@@ -1,7 +1,11 @@
-// Fuzz target: the packed skin container and the options text inside it.
+// Fuzz target: the packed skin container, then the skin inside it read into
+// tables with the real picture readers.
 #include "platform/Exception.h"
 #include "skin/core/PackedSkin.h"
+#include "skin/core/PictureLoader.h"
 #include "skin/core/SkinIni.h"
+#include "skin/core/SkinLoader.h"
+#include "skin/core/SkinSource.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,11 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   try {
     const TacPackedSkin skin = ReadPackedSkin(bytes);
     const TacSkinIni ini(skin.Options);
-    for (const TacIniSection& section : ini.Sections())
-      for (const TacIniKey& key : section.Keys)
-        skin.Find(key.Value);
+    const TacPackedSource pictures(skin);
+    const TacFolderSource noFolder("");
+    TacSkinLoader(ini, pictures, noFolder, LoadPicture).Load();
   } catch (const Exception&) {
-    // Damaged containers are reported with a message.
+    // Damaged containers and pictures are reported with a message.
   }
   return 0;
 }
