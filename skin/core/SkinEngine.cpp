@@ -47,11 +47,6 @@ void InitSkinEngine(const std::vector<std::string>& arguments)
     ShowSkinMessage(TacMessageKind::Information, std::string("Skin engine v") + kSkinEngineVersion);
 }
 
-const std::vector<std::string>& SkinEngineArguments()
-{
-  return Arguments();
-}
-
 bool HasSkinParameter(const std::string& parameter)
 {
   const std::vector<std::string>& arguments = Arguments();

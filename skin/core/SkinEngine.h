@@ -13,10 +13,9 @@ using TacMessageHook = std::function<void(TacMessageKind kind, const std::string
 
 inline constexpr char kSkinEngineVersion[] = "8.18";
 
-// Remembers the command-line parameters and, when one of them lower-cased is
-// "/acver", shows "Skin engine v8.18".
+// Remembers the command-line parameters (without the program name) and, when
+// one of them lower-cased is "/acver", shows "Skin engine v8.18".
 void InitSkinEngine(const std::vector<std::string>& arguments);
-const std::vector<std::string>& SkinEngineArguments();
 // True when a parameter, lower-cased, equals `parameter`.
 bool HasSkinParameter(const std::string& parameter);
 // The first parameter is "/acpreview": a skin editor sends the skin to show.

@@ -22,11 +22,6 @@ enum TacSkinCommandCode : int {
   cmdMouseLeave = 30,
 };
 
-inline constexpr uint32_t SkinCommandWParam(int code, int argument)
-{
-  return (uint32_t(code) & 0xFFFF) << 16 | (uint32_t(argument) & 0xFFFF);
-}
-
 class TacSkinListener {
 public:
   virtual void SkinCommand(int code, int argument, TsSkinManager* sender) = 0;

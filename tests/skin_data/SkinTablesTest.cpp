@@ -110,6 +110,27 @@ TEST_F(SkinTables, MasksAndTexturesAreFoundThroughParentSections)
   EXPECT_EQ(tables.FindMask(-1, "BUTTON", "BORDERSMASK"), -1);
   EXPECT_EQ(tables.FindMask(tables.FindSection("LOOP"), "LOOP", "BORDERSMASK"), -1);
   EXPECT_EQ(tables.FindSection(""), -1);
+  EXPECT_EQ(tables.FrameWidth(0), 20);
+  EXPECT_EQ(tables.FrameHeight(0), 20);
+  EXPECT_EQ(tables.FrameWidth(7), 0);
+}
+
+TEST_F(SkinTables, CachedIndexesFollowTheLoadedSections)
+{
+  SaveKeyedPicture("face.png");
+  const TacLoadedSkin skin = Load("[SCROLLBTNLEFT]\nBORDERSMASK=!face.png!3\nGLYPHMASK=!face.png!3\n"
+                                  "[SCROLLBAR1H]\nPARENTCLASS=SCROLLBTNLEFT\n[WEBBUTTON]\nCOLOR=1\n");
+  const TacSkinTables& tables = skin.Tables;
+  const TacSectionIndexes left = tables.CachedSection("SCROLLBTNLEFT");
+  EXPECT_EQ(left.Section, 0);
+  EXPECT_EQ(left.BorderMask, 0);
+  EXPECT_EQ(left.GlyphMask, 1);
+  EXPECT_EQ(left.Texture, -1);
+  EXPECT_EQ(tables.CachedSection("SCROLLBAR1H").BorderMask, 0);  // inherited
+  EXPECT_EQ(tables.CachedSection("SCROLLBAR1H").GlyphMask, -1);  // not cached for bars
+  EXPECT_EQ(tables.CachedSection("TABTOP").Section, -1);
+  EXPECT_EQ(tables.WebButtonIndex(), 2);
+  EXPECT_EQ(tables.GlobalInfoIndex(), -1);
 }
 
 TEST_F(SkinTables, SmallJpegPicturesBecomeTexturesLargeOnesStayPatterns)
