@@ -19,7 +19,7 @@ QString ProbePath()
   return qEnvironmentVariable("GUARD_PROBE");
 }
 
-// One started copy; killed when the test lets go of it.
+// One started copy; told to end (its input closes) when the test lets go of it.
 class Probe {
 public:
   explicit Probe(const QStringList& arguments, const QString& program = ProbePath(),
@@ -31,8 +31,9 @@ public:
   }
   ~Probe()
   {
-    process_.kill();
-    process_.waitForFinished(2000);
+    process_.closeWriteChannel();
+    if (!process_.waitForFinished(2000))
+      Kill();
   }
 
   // Waits until a line of output starts with prefix; gives that line.
@@ -159,6 +160,7 @@ TEST_F(GuardProcessTest, LimitCapsSimultaneousHandOvers)
   // The count went back down: the next copy may hand over again.
   Probe after({"0", "1000", "after"});
   EXPECT_TRUE(first->WaitFor("handover").endsWith("after"));
+  EXPECT_TRUE(after.EndedWithZero(3000));
 }
 
 TEST_F(GuardProcessTest, HungRunningCopyTimesOut)

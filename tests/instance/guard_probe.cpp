@@ -3,13 +3,16 @@
 // and "handover <H> <command line>" for each command line handed over to it.
 // PROBE_HANDLER_SLEEP_MS: the first hand-over's handler keeps the UI thread that long.
 // PROBE_NO_HANDLER: no OnNewInstanceLoad handler is set.
+// Ends in order (releasing its record) when its standard input closes.
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QString>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 #include "instance/InstCtrl.h"
 #include "platform/Application.h"
@@ -43,6 +46,12 @@ int main(int argc, char** argv)
   form.Show();
   Say(QStringLiteral("shown"));
   QTimer::singleShot(lifetime, [] { TApplication::Instance()->Terminate(); });
+  QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+  QObject::connect(&input, &QSocketNotifier::activated, [] {
+    char byte;
+    if (read(STDIN_FILENO, &byte, 1) <= 0)
+      TApplication::Instance()->Terminate();
+  });
   app.Run();
   return 0;
 }
