@@ -22,7 +22,7 @@ QString ToQString(const std::u16string& text)
 }  // namespace
 
 // Only a plain host widget is made here. Making the web view starts the engine
-// (about 120-150 ms of the first paint, measured), so the view waits for the first Navigate and the
+// (30-150 ms of the first paint, measured), so the view waits for the first Navigate and the
 // window's first paint.
 TFramelessIE::TFramelessIE(TComponent* AOwner) : TComponent(AOwner), host_(new BrowserHost)
 {
