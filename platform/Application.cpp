@@ -98,21 +98,39 @@ void TApplication::ShowException(const std::exception& error)
   ShowError(error.what());
 }
 
-void TApplication::ShowError(const std::string& text)
+namespace {
+
+enum class BoxKind { Error, Information };
+
+void ShowBox(BoxKind kind, const std::string& text)
 {
-  const std::string title = g_instance ? g_instance->title_ : std::string();
-  ErrorBoxHook hook;
+  const std::string title = g_instance ? g_instance->Title() : std::string();
+  TApplication::ErrorBoxHook hook;
   {
     std::lock_guard lock(HookMutex());
     hook = Hook();
   }
   if (hook) {
     hook(title, text);
-  } else if (g_instance) {
+  } else if (!g_instance) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+  } else if (kind == BoxKind::Error) {
     QMessageBox::critical(nullptr, QString::fromStdString(title), QString::fromStdString(text));
   } else {
-    std::fprintf(stderr, "%s\n", text.c_str());
+    QMessageBox::information(nullptr, QString::fromStdString(title), QString::fromStdString(text));
   }
+}
+
+}  // namespace
+
+void TApplication::ShowError(const std::string& text)
+{
+  ShowBox(BoxKind::Error, text);
+}
+
+void TApplication::ShowMessage(const std::string& text)
+{
+  ShowBox(BoxKind::Information, text);
 }
 
 void TApplication::SetErrorBoxHook(ErrorBoxHook hook)

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QTest>
 
+#include "TestApplication.h"
 #include "platform/Application.h"
 #include "platform/Colors.h"
 #include "platform/Exception.h"
@@ -13,20 +14,12 @@
 
 namespace {
 
-TApplication& Application()
-{
-  static int argc = 1;
-  static char name[] = "platform_tests";
-  static char* argv[] = {name, nullptr};
-  static TApplication application(argc, argv);
-  return application;
-}
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new TestApplication);
 
 class PlatformTest : public ::testing::Test {
 protected:
   void SetUp() override
   {
-    Application().SetTitle("ZadiZAPlayer");
     TApplication::SetErrorBoxHook([this](const std::string& title, const std::string& text) {
       errors_.push_back(title + ": " + text);
     });
