@@ -17,10 +17,10 @@ FileLock::~FileLock()
     close(fd_);
 }
 
-bool FileLock::TryLock()
+bool FileLock::TryLock(LockKind kind)
 {
   if (!locked_ && fd_ >= 0)
-    locked_ = flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    locked_ = flock(fd_, (kind == LockKind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0;
   return locked_;
 }
 

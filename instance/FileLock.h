@@ -1,9 +1,11 @@
 #pragma once
-// An exclusive lock on a file of this user (flock). The kernel drops it when
-// its holder ends in any way, so a held lock means a live holder.
+// A lock on a file of this user (flock). The kernel drops it when its holder
+// ends in any way, so a held lock means a live holder.
 
 #include <chrono>
 #include <string>
+
+enum class LockKind { Exclusive, Shared };
 
 class FileLock {
 public:
@@ -13,7 +15,7 @@ public:
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
 
-  bool TryLock();
+  bool TryLock(LockKind kind = LockKind::Exclusive);
   // Keeps trying until the deadline; false if the lock stayed taken.
   bool LockUntil(std::chrono::steady_clock::time_point deadline);
   void Unlock();

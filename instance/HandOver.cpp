@@ -66,6 +66,9 @@ void TakeCommandLine(uint32_t h, const std::function<void(uint32_t)>& reply, con
   auto sizeBlock = SharedBlock::Open(SizeBlockName(h));
   auto textBlock = SharedBlock::Open(TextBlockName(h));
   reply(1);  // the sender may go now: the open blocks keep their memory
+  // The names go with their last user, also when the sender was killed.
+  SharedBlock::Remove(SizeBlockName(h));
+  SharedBlock::Remove(TextBlockName(h));
   if (!sizeBlock || !textBlock || !sizeBlock->Map(4))
     return;
   const uint32_t s = ReadU32(sizeBlock->Data());

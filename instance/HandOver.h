@@ -21,7 +21,7 @@ std::string TextBlockName(uint32_t h);
 std::optional<uint32_t> SendCommandLine(uint32_t endpointId, uint32_t h, const std::string& commandLineUtf8,
                      std::chrono::milliseconds timeout);
 
-// Running copy: opens the blocks of h, replies 1 to release the sender, then reads
+// Running copy: opens the blocks of h (removing their names), replies 1 to release the sender, then reads
 // the text; deliver (if set) gets it decoded. Missing or damaged blocks give nothing.
 using CommandLineSink = std::function<void(const std::u16string& commandLine)>;
 void TakeCommandLine(uint32_t h, const std::function<void(uint32_t)>& reply, const CommandLineSink& deliver);

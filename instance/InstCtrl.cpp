@@ -113,11 +113,19 @@ void TOneInstance::BecomeFirstCopy()
 void TOneInstance::TurnAway(SharedBlock& record)
 {
   uint8_t* data = record.Data();
+  // Copies handing over hold this lock shared; if none does, a count above 0 was
+  // left by a copy killed while handing over.
+  FileLock handing(LockPath(recordName_, "handover"));
+  if (handing.TryLock())
+    data[CountOffset] = 0;
+  handing.Unlock();
   const int limit = static_cast<int8_t>(data[LimitOffset]);
   const int count = ++data[CountOffset];
   const bool handOver = limit < 0 || count <= limit;
   if (!handOver)
     --data[CountOffset];
+  else
+    handing.TryLock(LockKind::Shared);
   gate_->Unlock();
   if (handOver) {
     uint32_t endpointId;

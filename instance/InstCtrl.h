@@ -9,7 +9,8 @@
 // hand-over message to the running copy's endpoint. Look-up and creation of the
 // record, and changes of the count, happen under one lock file; a second lock,
 // held by the running copy for its whole run, tells a live owner from a record
-// left behind by a crash.
+// left behind by a crash; a third, held shared by the copies handing over, lets
+// a count left by a killed copy be repaired.
 
 #include <cstdint>
 #include <functional>

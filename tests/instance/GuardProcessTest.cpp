@@ -177,6 +177,28 @@ TEST_F(GuardProcessTest, HungRunningCopyTimesOut)
   EXPECT_EQ(second.Output(), "");
 }
 
+// A copy killed in the middle of its hand-over must not use up the limit for good.
+TEST_F(GuardProcessTest, CountOfAKilledHandOverIsRepaired)
+{
+  auto first = StartFirst("1");
+  const auto pid = static_cast<pid_t>(first->Pid());
+  ::kill(pid, SIGSTOP);
+  auto stuck = std::make_unique<Probe>(QStringList{"0", "1000", "stuck"});
+  QThread::msleep(300);  // the stuck copy now waits for the stopped one's reply
+  const QString stuckBlock = QStringLiteral("/dev/shm/TOneInstance::ShareStrMapName::%1").arg(stuck->Pid());
+  EXPECT_TRUE(QFile::exists(stuckBlock));
+  stuck->Kill();
+  ::kill(pid, SIGCONT);
+  Probe next({"0", "1000", "next"});
+  QString line;  // the killed copy's message may still come first
+  do
+    line = first->WaitFor("handover");
+  while (!line.isEmpty() && !line.endsWith("next"));
+  EXPECT_TRUE(line.endsWith("next"));
+  EXPECT_TRUE(next.EndedWithZero(3000));
+  EXPECT_FALSE(QFile::exists(stuckBlock));  // taken and removed by the running copy
+}
+
 TEST_F(GuardProcessTest, KilledFirstCopyDoesNotLockTheProgramOut)
 {
   auto first = StartFirst("0");
