@@ -150,7 +150,9 @@ bool TForm::Active() const
 // of surface at once.
 void TForm::HostTextureChildren()
 {
-  (new QOpenGLWidget(window_))->hide();
+  // Only X11 composes such views; offscreen (tests) has no OpenGL to give.
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    (new QOpenGLWidget(window_))->hide();
 }
 
 void TForm::Show()

@@ -38,7 +38,9 @@ TLibVlcPlayer::TLibVlcPlayer(TComponent* AOwner) : TCustomPanel(AOwner, TNativeW
   mediaPlayer_ = LibVlc.libvlc_media_player_new(SharedInstance);
   if (!mediaPlayer_)
     return;
-  LibVlc.libvlc_media_player_set_xwindow(mediaPlayer_, static_cast<uint32_t>(Handle()));
+  const uintptr_t window = Handle();
+  boundWindow_ = window;
+  LibVlc.libvlc_media_player_set_xwindow(mediaPlayer_, static_cast<uint32_t>(window));
   AttachEvents();
 }
 
@@ -159,6 +161,9 @@ void TLibVlcPlayer::SetAudioVolume(int32_t level)
 
 void TLibVlcPlayer::HandleChanged(uintptr_t handle)
 {
-  if (mediaPlayer_)
-    LibVlc.libvlc_media_player_set_xwindow(mediaPlayer_, static_cast<uint32_t>(handle));
+  // Nothing before the first binding, nothing when the id is the one bound.
+  if (!mediaPlayer_ || boundWindow_ == 0 || handle == boundWindow_)
+    return;
+  boundWindow_ = handle;
+  LibVlc.libvlc_media_player_set_xwindow(mediaPlayer_, static_cast<uint32_t>(handle));
 }

@@ -98,6 +98,7 @@ private:
   // User-interface thread only; set while the callback is attached.
   libvlc_event_manager_t* eventManager_ = nullptr;
   std::string lastError_;
+  uintptr_t boundWindow_ = 0;  // the native window the library draws into; UI thread only
   // Whether this panel holds a reference on the shared instance.
   bool holdsInstance_ = false;
 };

@@ -2,6 +2,9 @@
 
 #include "WindowFixture.h"
 
+#include <QOpenGLWidget>
+#include <QWidget>
+
 #include "browser/ieredimer.h"
 #include "platform/Timer.h"
 #include "skin/TsBitBtn.h"
@@ -103,4 +106,22 @@ TEST_F(PlaybackTest, GracePeriodDoesNotGrowWithEarlierEvents)
   Press();
   EXPECT_EQ(TicksUntilReopened(6000), 12);
   EXPECT_EQ(TicksUntilReopened(6000), 11);
+}
+
+TEST_F(PlaybackTest, VideoFollowsThePanelsNewNativeWindow)
+{
+  // In a window made without OpenGL, the first OpenGL view makes Qt rebuild every native window.
+  QWidget window;
+  window.winId();
+  QWidget* panel = FormTV->Player->Widget();
+  panel->setParent(&window);
+  const WId first = panel->winId();
+  Fake().ClearCalls();
+  auto* view = new QOpenGLWidget;
+  view->setParent(&window);
+  const WId second = panel->winId();
+  panel->setParent(FormTV->Widget());
+  ASSERT_NE(second, first);
+  EXPECT_EQ(CallsOf("libvlc_media_player_set_xwindow"),
+            std::vector<std::string>{"libvlc_media_player_set_xwindow(player, " + std::to_string(second) + ")"});
 }
