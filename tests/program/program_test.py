@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""The whole program under Xvfb, started from a program directory of its own and
+driven like a user: xdotool for keys, xwininfo for geometry, screenshots for pixels."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BUILD = os.environ["ZZ_BUILD_DIR"]
+SCREEN = os.environ.get("ZZ_SCREEN", "1366x768")
+SYSTEM_LIBVLC = "/usr/lib/x86_64-linux-gnu/libvlc.so.5"
+CAPTION = "ZadiZAPlayer - "
+
+
+def run(*args, check=True):
+    return subprocess.run(args, check=check, capture_output=True, text=True).stdout
+
+
+def wait_for(condition, timeout=20.0, step=0.1):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(step)
+    return None
+
+
+def find_window(name):
+    out = run("xdotool", "search", "--name", name, check=False).split()
+    return out[0] if out else None
+
+
+def geometry(window):
+    info = {}
+    for line in run("xwininfo", "-id", window).splitlines():
+        key, _, value = line.strip().partition(":")
+        info[key] = value.strip()
+    return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
+            int(info["Width"]), int(info["Height"]))
+
+
+def child_windows(window):
+    """(width, height, x, y) of every window below `window`."""
+    sizes = []
+    for line in run("xwininfo", "-children", "-id", window).splitlines():
+        line = line.strip()
+        if line.startswith("0x") and "x" in line.split()[-2]:
+            size, place = line.split()[-2:]
+            w, h = size.split("+")[0].split("x")
+            x, y = size.split("+")[1:3]
+            sizes.append((int(w), int(h), int(x), int(y)))
+    return sizes
+
+
+def grab(area):
+    """Pixels of a screen rectangle (x, y, w, h) as a list of RGB triples."""
+    x, y, w, h = area
+    raw = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "rgb:-"],
+                         check=True, capture_output=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+
+def distinct_colours(pixels):
+    return len({(r // 32, g // 32, b // 32) for r, g, b in pixels})
+
+
+class Program:
+    """A copy of the built program in a temporary program directory."""
+
+    def __init__(self, stations):
+        self.dir = tempfile.mkdtemp(prefix="zz-program-")
+        shutil.copy2(os.path.join(BUILD, "ZadiZAPlayer"), self.dir)
+        os.symlink(SYSTEM_LIBVLC, os.path.join(self.dir, "libvlc.so.5"))
+        skins = os.path.join(BUILD, "Skins")
+        if os.path.isdir(skins):
+            shutil.copytree(skins, os.path.join(self.dir, "Skins"))
+        with open(os.path.join(self.dir, "tvstations.txt"), "w") as f:
+            f.write(stations)
+        env = dict(os.environ, HOME=self.dir, XDG_RUNTIME_DIR=self.dir)
+        self.process = subprocess.Popen([os.path.join(self.dir, "ZadiZAPlayer")], env=env, cwd=self.dir,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def key(window, name):
+    run("xdotool", "windowfocus", "--sync", window, check=False)
+    run("xdotool", "key", "--window", window, name)
+    time.sleep(0.4)
+
+
+class ProgramTest(unittest.TestCase):
+    def start(self, stations):
+        program = Program(stations)
+        self.addCleanup(program.stop)
+        return program
+
+    def main_window(self):
+        window = wait_for(lambda: find_window(CAPTION))
+        self.assertIsNotNone(window, "the main window did not appear")
+        return window
+
+    def test_window_opens_with_its_designed_size(self):
+        self.start(f"{BUILD}/demo.mp4\nDemo\nClip\n")
+        window = self.main_window()
+        x, y, width, height = geometry(window)
+        self.assertEqual((width, height), (467, 385))
+        self.assertEqual((x, y), (286, 134))
+        # The video panel's own native window sits in the client area under a 21 px caption.
+        self.assertIn((465, 297, 3, 24), child_windows(window))
+
+    def test_bad_station_list_shows_an_error_box_and_then_the_window(self):
+        self.start("a\nb\nc\n\n")
+        box = wait_for(lambda: find_window("^ZadiZAPlayer$"))
+        self.assertIsNotNone(box, "no error box titled ZadiZAPlayer")
+        run("xdotool", "windowfocus", "--sync", box, check=False)
+        run("xdotool", "key", "--window", box, "Return")
+        window = self.main_window()
+        self.assertEqual(geometry(window)[2:], (467, 385))
+
+    def test_keys_play_fill_the_screen_and_stop(self):
+        self.start(f"{BUILD}/demo.mp4\nDemo\nClip\n")
+        window = self.main_window()
+        video = (3 + 100, 24 + 60, 260, 160)
+        key(window, "space")
+        playing = wait_for(lambda: distinct_colours(grab(video)) > 8, timeout=15)
+        self.assertTrue(playing, "no moving picture after Space")
+        run("import", "-window", "root", os.path.join(BUILD, "program-playing.png"), check=False)
+
+        key(window, "Return")
+        screen_w, screen_h = (int(v) for v in SCREEN.split("x"))
+        self.assertTrue(wait_for(lambda: geometry(window) == (0, 0, screen_w, screen_h), timeout=5),
+                        f"full screen geometry {geometry(window)}")
+        self.assertTrue(wait_for(lambda: (screen_w, screen_h - 6, 0, 0) in child_windows(window), timeout=5))
+        run("import", "-window", "root", os.path.join(BUILD, "program-fullscreen.png"), check=False)
+
+        key(window, "Escape")
+        self.assertTrue(wait_for(lambda: geometry(window)[2:] == (467, 385), timeout=5))
+        self.assertTrue(wait_for(lambda: (461, 297, 3, 24) in child_windows(window), timeout=5))
+
+        gauge = (286 + 3 + 160, 134 + 24 + 296 + 4, 9, 53)
+        before = grab(gauge)
+        key(window, "Up")
+        key(window, "Up")
+        louder = grab(gauge)
+        self.assertNotEqual(before, louder, "the gauge did not follow Up")
+        key(window, "Down")
+        key(window, "Down")
+        self.assertEqual(grab(gauge), before, "Down did not bring the gauge back")
+
+        key(window, "space")
+        still = grab(video)
+        time.sleep(1.0)
+        self.assertEqual(grab(video), still, "the picture still moves after the second Space")
+
+
+if __name__ == "__main__":
+    result = unittest.main(exit=False, verbosity=2).result
+    failed = len(result.failures) + len(result.errors)
+    print(f"{result.testsRun - failed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
