@@ -2,6 +2,13 @@
 
 #include "WindowFixture.h"
 
+#include <QDeadlineTimer>
+#include <QTest>
+#include <QWebEngineView>
+
+#include "browser/Addresses.h"
+#include "browser/ieredimer.h"
+
 #include "instance/InstCtrl.h"
 #include "platform/Application.h"
 #include "platform/FormWindow.h"
@@ -203,4 +210,26 @@ TEST_F(WindowTest, FailedStationListStopsCreationAndTheWindowKeepsWorking)
     TearDown();
   }
   EXPECT_EQ(errors_.size(), 1u);
+}
+
+TEST_F(WindowTest, FirstActivationNavigatesOnceAndLaterOnesDoNothing)
+{
+  CreateWindow(kOneStation);
+  FormTV->Show();
+  QDeadlineTimer deadline(10000);
+  while (!(FormTV->AdBrowser->View() && !FormTV->AdBrowser->View()->url().isEmpty()) && !deadline.hasExpired())
+    QTest::qWait(20);
+  ASSERT_NE(FormTV->AdBrowser->View(), nullptr) << "the advertisement was never loaded";
+  EXPECT_EQ(FormTV->AdBrowser->View()->url().toString().toStdU16String(), std::u16string(AdvertisementUrl));
+  EXPECT_FALSE(FormTV->OnActivate);  // the handler removed itself
+
+  // Away to another window and back: nothing loads again.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QTest::qWait(100);
+  FormTV->Window()->activateWindow();
+  QTest::qWait(100);
+  EXPECT_FALSE(FormTV->OnActivate);
+  EXPECT_TRUE(errors_.empty()) << errors_.front();
 }
