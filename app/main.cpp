@@ -1,5 +1,6 @@
 // The entry block: the application, its title, the main window, the message loop.
 
+#include "app/DateTimeUnit.h"
 #include "app/Main.h"
 #include "browser/WebEngineSetup.h"
 #include "platform/Application.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
   TApplication application(argc, argv);
   application.SetTitle("ZadiZAPlayer");
   StartSkinEngine(argc, argv);
+  application.OnSettingChange = [](TObject*) { RefreshFormatSettings(); };
   FormTV = new TFormTV(nullptr);
   FormTV->Show();
   application.Run();

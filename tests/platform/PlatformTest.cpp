@@ -149,3 +149,15 @@ TEST_F(PlatformTest, KeyReleasesReachTheFormOnlyOnceAndOnlyWithoutAFocusedContro
   QTest::keyRelease(button.Widget(), Qt::Key_Space);
   EXPECT_TRUE(keys.empty());
 }
+
+TEST_F(PlatformTest, AnnouncedSettingChangesReachTheApplication)
+{
+  int announced = 0;
+  TApplication::Instance()->OnSettingChange = [&](TObject*) { ++announced; };
+  QEvent change(QEvent::LocaleChange);
+  QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+  QWidget widget;
+  QCoreApplication::sendEvent(&widget, &change);  // a widget's own change is not the system's
+  TApplication::Instance()->OnSettingChange = nullptr;
+  EXPECT_EQ(announced, 1);
+}
