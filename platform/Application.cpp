@@ -66,7 +66,8 @@ TApplication* TApplication::Instance()
 void TApplication::SetTitle(const std::string& title)
 {
   title_ = title;
-  QApplication::setApplicationDisplayName(QString::fromStdString(title));
+  // The name, not the display name: Qt would append a display name to every window title.
+  QCoreApplication::setApplicationName(QString::fromStdString(title));
 }
 
 void TApplication::Run()
