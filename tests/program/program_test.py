@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The whole program under Xvfb, started from a program directory of its own and
 driven like a user: xdotool for keys, xwininfo for geometry, screenshots for pixels."""
+import http.server
 import os
 import shutil
+import threading
 import subprocess
 import sys
 import tempfile
@@ -74,6 +76,45 @@ def distinct_colours(pixels):
     return len({(r // 32, g // 32, b // 32) for r, g, b in pixels})
 
 
+class StallingServer:
+    """Serves a transport stream from 127.0.0.1 that stops sending part-way with the
+    connection left open, as a dead live stream does; counts the requests."""
+
+    def __init__(self, path, share=0.35):
+        with open(path, "rb") as f:
+            data = f.read()
+        head = data[:int(len(data) * share) // 188 * 188]
+        self.requests = []
+        self.closing = threading.Event()
+        server = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                server.requests.append(time.monotonic())
+                self.send_response(200)
+                self.send_header("Content-Type", "video/mp2t")
+                self.end_headers()
+                try:
+                    self.wfile.write(head)
+                    self.wfile.flush()
+                except OSError:
+                    return
+                server.closing.wait(60)
+
+            def log_message(self, *args):
+                pass
+
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.httpd.daemon_threads = True
+        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/live.ts"
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.closing.set()
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
 class Program:
     """A copy of the built program in a temporary program directory."""
 
@@ -138,6 +179,22 @@ class ProgramTest(unittest.TestCase):
         run("xdotool", "key", "--window", box, "Return")
         window = self.main_window()
         self.assertEqual(geometry(window)[2:], (467, 385))
+
+    def test_watchdog_reopens_a_stream_that_stalls(self):
+        clip = os.path.join(tempfile.mkdtemp(prefix="zz-stream-"), "live.ts")
+        self.addCleanup(shutil.rmtree, os.path.dirname(clip), True)
+        subprocess.run(["ffmpeg", "-v", "error", "-i", os.path.join(BUILD, "demo.mp4"), "-c", "copy",
+                        "-f", "mpegts", clip], check=True)
+        server = StallingServer(clip)
+        self.addCleanup(server.stop)
+        self.start(f"{server.url}\nLive\nStalling\n")
+        window = self.main_window()
+        key(window, "space")
+        self.assertTrue(wait_for(lambda: len(server.requests) >= 1, timeout=10), "the stream was never opened")
+        self.assertTrue(wait_for(lambda: len(server.requests) >= 2, timeout=30), "the stalled stream was not reopened")
+        self.assertGreater(server.requests[1] - server.requests[0], 3.0, "reopened before the stream stalled")
+        self.assertTrue(wait_for(lambda: len(server.requests) >= 3, timeout=30), "no further reopening")
+        print("requests after", [round(t - server.requests[0], 1) for t in server.requests], "s", file=sys.stderr)
 
     def test_keys_play_fill_the_screen_and_stop(self):
         self.start(f"{BUILD}/demo.mp4\nDemo\nClip\n")
