@@ -2,6 +2,7 @@
 #include "skin/core/PngGraphic.h"
 
 #include "skin/core/BmpReader.h"
+#include "skin/core/PictureFormats.h"
 #include "skin/core/PngDecoder.h"
 #include "platform/Exception.h"
 
@@ -10,6 +11,18 @@
 namespace {
 
 constexpr size_t StoredHeaderSize = 1 + TPNGGraphic::ClassName.size() + 4;
+
+TBitmap32 ReadPngPicture(const uint8_t* data, size_t size)
+{
+  return DecodePng(data, size).Bitmap;
+}
+
+// The class is a picture file format for as long as the engine is loaded.
+struct PngFormatRegistration {
+  PngFormatRegistration() { RegisterFileFormat("png", "Portable network graphics (skin engine)", &ReadPngPicture); }
+  ~PngFormatRegistration() { UnregisterFileFormat(&ReadPngPicture); }
+};
+const PngFormatRegistration g_pngFormat;
 
 }  // namespace
 

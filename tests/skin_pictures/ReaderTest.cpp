@@ -4,6 +4,7 @@
 
 #include "skin/core/BmpReader.h"
 #include "skin/core/JpegReader.h"
+#include "skin/core/PictureFormats.h"
 #include "skin/core/PictureLoader.h"
 #include "skin/core/PngGraphic.h"
 #include "platform/Exception.h"
@@ -309,4 +310,22 @@ TEST(LoadPicture, SignatureFirstThenExtension)
   EXPECT_NE(errorFor("c.Jpeg").find("Invalid or unexpected JPEG image format"), std::string::npos);
   EXPECT_EQ(errorFor("d.txt"), "Cannot load image. Invalid or unexpected TXT image format.");
   EXPECT_EQ(errorFor("e.dir/noextension"), "Cannot load image. Invalid or unexpected picture image format.");
+}
+
+TEST(PictureFormats, PngClassIsRegisteredAndRegistrationsDecideByExtension)
+{
+  const auto png = FindFileFormat("PNG");
+  ASSERT_TRUE(png.has_value());
+  EXPECT_EQ(png->Description, "Portable network graphics (skin engine)");
+  EXPECT_TRUE(FindFileFormat("bmp").has_value());
+  EXPECT_FALSE(FindFileFormat("gif").has_value());
+
+  // A reader registered for an extension serves data without a known signature.
+  static const TPictureReader fake = [](const uint8_t*, size_t) { return TBitmap32(3, 2); };
+  const std::vector<uint8_t> unknown = {'G', 'I', 'F', '8'};
+  EXPECT_THROW(LoadPicture(unknown, "x.gif"), Exception);
+  RegisterFileFormat("GIF", "test", fake);
+  EXPECT_EQ(LoadPicture(unknown, "x.gif")->Width, 3);
+  UnregisterFileFormat(fake);
+  EXPECT_THROW(LoadPicture(unknown, "x.gif"), Exception);
 }
