@@ -9,4 +9,8 @@ public:
   explicit TsPanel(TComponent* AOwner) : TCustomPanel(AOwner) { SkinData.SkinSection = "PANEL"; }
 
   TsCommonData SkinData;
+
+protected:
+  // The skin's background for the section when a skin is active, else the plain panel.
+  void Paint(QPainter& canvas) override;
 };
