@@ -5,10 +5,7 @@
 #include "platform/ControlWidget.h"
 #include "platform/WinControl.h"
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner)
-{
-  SetWidget(new ControlWidget(this));
-}
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), widget_(new ControlWidget(this)) {}
 
 TControl::~TControl()
 {
@@ -18,17 +15,6 @@ TControl::~TControl()
     widget_->Detach();
     delete widget_;
   }
-}
-
-void TControl::SetWidget(ControlWidget* widget)
-{
-  if (widget_) {
-    widget_->Detach();
-    delete widget_;
-  }
-  widget_ = widget;
-  widget_->setAttribute(Qt::WA_OpaquePaintEvent, false);
-  widget_->setGeometry(bounds_);
 }
 
 QWidget* TControl::Widget() const

@@ -87,7 +87,6 @@ protected:
   virtual void FontChanged() { Invalidate(); }
   // The widget that children and content live in (the client area of a form).
   virtual QWidget* ClientWidget() const;
-  void SetWidget(ControlWidget* widget);
   bool MouseInside() const { return mouseInside_; }
   bool MousePressed() const { return mousePressed_; }
 

@@ -11,7 +11,6 @@ class FormWindow;
 class QPainter;
 
 constexpr uint32_t WS_BORDER = 0x00800000;
-constexpr uint32_t WS_DLGFRAME = 0x00400000;
 constexpr uint32_t WS_CAPTION = 0x00C00000;
 constexpr uint32_t WS_SYSMENU = 0x00080000;
 constexpr uint32_t WS_MINIMIZEBOX = 0x00020000;
