@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "platform/Exception.h"
 
@@ -46,13 +46,34 @@ void FillStations(const std::vector<std::string>& lines, TStationArray& stations
   }
 }
 
+namespace {
+
+// A list of a few stations is a few hundred bytes; anything near this is not one.
+constexpr std::streamoff kMaxStationFileSize = 16 * 1024 * 1024;
+
+[[noreturn]] void FailToOpen(const std::string& path, int error)
+{
+  throw Exception(FormatText("Cannot open file \"%s\". %s", path.c_str(), std::strerror(error)));
+}
+
+}  // namespace
+
 void LoadStationsFromFile(const std::string& path, TStationArray& stations)
 {
-  std::ifstream file(path, std::ios::binary);
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored))
+    FailToOpen(path, EISDIR);
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file)
-    throw Exception(FormatText("Cannot open file \"%s\". %s", path.c_str(), std::strerror(errno)));
-  const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad())
-    throw Exception(FormatText("Cannot open file \"%s\". %s", path.c_str(), std::strerror(errno)));
+    FailToOpen(path, errno);
+  const std::streamoff size = file.tellg();
+  if (size < 0)
+    FailToOpen(path, EIO);
+  if (size > kMaxStationFileSize)
+    FailToOpen(path, EFBIG);
+  std::string content(static_cast<size_t>(size), '\0');
+  file.seekg(0);
+  if (!file.read(content.data(), size))
+    FailToOpen(path, EIO);
   FillStations(SplitStationLines(content), stations);
 }

@@ -93,6 +93,16 @@ TEST(Stations, MissingFileNamesPathAndReasonAndLeavesTheArray)
     EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path.string() + "\". No such file or directory");
   }
   EXPECT_TRUE(stations.empty());
+
+  const auto folder = std::filesystem::temp_directory_path() / "zz-stations-folder" / "tvstations.txt";
+  std::filesystem::create_directories(folder);
+  try {
+    LoadStationsFromFile(folder.string(), stations);
+    FAIL() << "no error";
+  } catch (const Exception& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + folder.string() + "\". Is a directory");
+  }
+  std::filesystem::remove_all(folder.parent_path());
 }
 
 TEST(Stations, FileIsReadByteForByte)
@@ -102,5 +112,22 @@ TEST(Stations, FileIsReadByteForByte)
   TStationArray stations;
   LoadStationsFromFile(path.string(), stations);
   ExpectRecord(stations, 1, "\xEF\xBB\xBF/tmp/k\xE1m.mp4", "N\xE1zev", "");
+  std::filesystem::remove(path);
+}
+
+TEST(Stations, HugeFileIsRefusedWithoutReadingIt)
+{
+  const auto path = std::filesystem::temp_directory_path() / "zz-stations-huge.txt";
+  std::filesystem::remove(path);
+  std::ofstream(path, std::ios::binary) << "x";
+  std::filesystem::resize_file(path, 1ull << 40);  // sparse: a terabyte that takes no disk
+  TStationArray stations;
+  try {
+    LoadStationsFromFile(path.string(), stations);
+    FAIL() << "no error";
+  } catch (const Exception& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path.string() + "\". File too large");
+  }
+  EXPECT_TRUE(stations.empty());
   std::filesystem::remove(path);
 }
