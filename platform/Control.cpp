@@ -75,7 +75,6 @@ void TControl::SetColor(TColor color)
 void TControl::SetFont(const TFont& font)
 {
   font_ = font;
-  parentFont_ = false;
   widget_->setFont(ToQFont(font));
   FontChanged();
 }

@@ -50,8 +50,6 @@ public:
   void SetColor(TColor color);
   const TFont& Font() const { return font_; }
   void SetFont(const TFont& font);
-  bool ParentFont() const { return parentFont_; }
-  void SetParentFont(bool value) { parentFont_ = value; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   const std::string& Hint() const { return hint_; }
@@ -80,7 +78,6 @@ protected:
   virtual void MouseLeave();
   virtual void Click();
   virtual void KeyUp(uint16_t& key, TShiftState shift);
-  virtual void Resized() {}
   // The native window was made anew (a new id): whoever was given the old one must get this one.
   virtual void HandleChanged(uintptr_t /*handle*/) {}
   virtual void CaptionChanged() { Invalidate(); }
@@ -99,7 +96,6 @@ private:
   QRect bounds_;
   bool visible_ = true;
   bool enabled_ = true;
-  bool parentFont_ = true;
   bool showHint_ = false;
   bool mouseInside_ = false;
   bool mousePressed_ = false;

@@ -128,12 +128,6 @@ void ControlWidget::keyReleaseEvent(QKeyEvent* event)
   TApplication::Guarded([&] { control_->KeyUp(key, shift); });
 }
 
-void ControlWidget::resizeEvent(QResizeEvent*)
-{
-  if (control_)
-    TApplication::Guarded([&] { control_->Resized(); });
-}
-
 bool ControlWidget::event(QEvent* event)
 {
   if (event->type() == QEvent::WinIdChange && control_ && internalWinId())

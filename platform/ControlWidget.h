@@ -22,7 +22,6 @@ protected:
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
 
 private:

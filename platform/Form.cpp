@@ -168,11 +168,6 @@ void TForm::Close()
   window_->close();
 }
 
-uintptr_t TForm::WindowHandle() const
-{
-  return static_cast<uintptr_t>(window_->winId());
-}
-
 void TForm::KeyUp(uint16_t& key, TShiftState shift)
 {
   if (OnKeyUp)

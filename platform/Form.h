@@ -57,7 +57,6 @@ public:
 
   void Show();
   void Close();
-  uintptr_t WindowHandle() const;
   FormWindow* Window() const { return window_; }
 
   // Paints caption and frame into the outer rectangle; empty: the plain standard look.

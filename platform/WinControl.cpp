@@ -24,7 +24,6 @@ TWinControl::~TWinControl()
 void TWinControl::AddControl(TControl* control)
 {
   controls_.push_back(control);
-  ControlAdded(control);
 }
 
 void TWinControl::RemoveControl(TControl* control)
@@ -67,11 +66,6 @@ void TWinControl::SetFocus()
 bool TWinControl::Focused() const
 {
   return Widget()->hasFocus();
-}
-
-bool TWinControl::CanFocus() const
-{
-  return tabStop_ && Visible() && Enabled();
 }
 
 uintptr_t TWinControl::Handle()

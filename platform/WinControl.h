@@ -20,13 +20,9 @@ public:
   void SetTabStop(bool value);
   void SetFocus();
   bool Focused() const;
-  bool CanFocus() const;
   // The native window id; asking for it creates the native window if there is none yet.
   uintptr_t Handle();
   bool HasNativeWindow() const { return native_ == TNativeWindow::Yes; }
-
-protected:
-  virtual void ControlAdded(TControl*) {}
 
 private:
   friend class TControl;
