@@ -157,6 +157,9 @@ class ProgramTest(unittest.TestCase):
     def main_window(self):
         window = wait_for(lambda: find_window(CAPTION))
         self.assertIsNotNone(window, "the main window did not appear")
+        # Keys go to a mapped window that has taken the focus, as a person would find it.
+        wait_for(lambda: "IsViewable" in run("xwininfo", "-id", window, check=False))
+        time.sleep(1.0)
         return window
 
     def test_window_opens_with_its_designed_size(self):
