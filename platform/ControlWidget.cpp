@@ -116,12 +116,16 @@ void ControlWidget::leaveEvent(QEvent*)
 void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
   event->accept();
+  if (!event->isAutoRepeat())
+    pressedKeys_.insert(event->key());
 }
 
 void ControlWidget::keyReleaseEvent(QKeyEvent* event)
 {
   event->accept();
-  if (!control_ || event->isAutoRepeat())
+  // Only a key pressed here counts: the release of the Enter that answered a
+  // message box must not reach the window that shows after it.
+  if (!control_ || event->isAutoRepeat() || pressedKeys_.erase(event->key()) == 0)
     return;
   uint16_t key = VirtualKeyOf(event->key());
   const TShiftState shift = ShiftOf(event->modifiers(), Qt::NoButton);

@@ -3,6 +3,7 @@
 // Key events stop here, so a key meant for a focused control never reaches the form.
 
 #include <QWidget>
+#include <set>
 
 class TControl;
 
@@ -26,6 +27,7 @@ protected:
 
 private:
   TControl* control_;
+  std::set<int> pressedKeys_;  // Qt keys pressed while this widget had the focus
 };
 
 // Virtual-key code of a Qt key (0 for keys without one the program uses).
