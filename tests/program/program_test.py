@@ -31,9 +31,13 @@ def wait_for(condition, timeout=20.0, step=0.1):
     return None
 
 
-def find_window(name):
-    out = run("xdotool", "search", "--name", name, check=False).split()
+def find_window(name, *options):
+    out = run("xdotool", "search", *options, "--name", name, check=False).split()
     return out[0] if out else None
+
+
+def viewable(window):
+    return bool(window) and "IsViewable" in run("xwininfo", "-id", window, check=False)
 
 
 def geometry(window):
@@ -158,7 +162,7 @@ class ProgramTest(unittest.TestCase):
         window = wait_for(lambda: find_window(CAPTION))
         self.assertIsNotNone(window, "the main window did not appear")
         # Keys go to a mapped window that has taken the focus, as a person would find it.
-        wait_for(lambda: "IsViewable" in run("xwininfo", "-id", window, check=False))
+        self.assertTrue(wait_for(lambda: viewable(window)), "the main window was never shown")
         time.sleep(1.0)
         return window
 
@@ -176,10 +180,11 @@ class ProgramTest(unittest.TestCase):
 
     def test_bad_station_list_shows_an_error_box_and_then_the_window(self):
         self.start("a\nb\nc\n\n")
-        box = wait_for(lambda: find_window("^ZadiZAPlayer$"))
+        box = wait_for(lambda: find_window("^ZadiZAPlayer$", "--onlyvisible"))
         self.assertIsNotNone(box, "no error box titled ZadiZAPlayer")
+        self.assertFalse(viewable(find_window(CAPTION)), "the main window showed before the box was answered")
         run("xdotool", "windowfocus", "--sync", box, check=False)
-        run("xdotool", "key", "--window", box, "Return")
+        run("xdotool", "key", "Return")  # through XTEST, to the focused box
         window = self.main_window()
         self.assertEqual(geometry(window)[2:], (467, 385))
 
