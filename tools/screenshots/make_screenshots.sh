@@ -42,7 +42,11 @@ cp -r "$build/Skins" "$dir/"
 ln -s "$libvlc" "$dir/libvlc.so.5"
 printf '%s\nZadiZAPlayer demo\nOffline demo clip\n' "$dir/demo.mp4" >"$dir/tvstations.txt"
 
-fail() { echo "make_screenshots: $*" >&2; exit 1; }
+fail() {
+  echo "make_screenshots: $*" >&2
+  tail -n 5 "$dir/log" >&2
+  exit 1
+}
 # wait_until SECONDS command...: polls every 0.2 s.
 wait_until() {
   local tries=$(($1 * 5))
@@ -64,7 +68,8 @@ press() {
   xdotool key --window "$win" "$1"
 }
 
-HOME="$dir" XDG_RUNTIME_DIR="$dir" "$dir/ZadiZAPlayer" >"$dir/log" 2>&1 &
+# Czech dates as the program's users see them (Qt carries its own locale data).
+LANG=cs_CZ.UTF-8 LC_ALL= HOME="$dir" XDG_RUNTIME_DIR="$dir" "$dir/ZadiZAPlayer" >"$dir/log" 2>&1 &
 pid=$!
 xdotool mousemove 1 1
 find_window() { win=$(xdotool search --name '^ZadiZAPlayer - ' 2>/dev/null | head -1); [ -n "$win" ]; }
