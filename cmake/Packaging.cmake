@@ -1,7 +1,8 @@
 # The Debian package: `cpack -G DEB` in the build directory.
 # Installed, the program directory is /usr/lib/zadizaplayer/ with the same files as
 # the build directory; the station list lives in /etc as a conffile and the program
-# directory links to it, so the user's own list survives upgrades.
+# directory links to it, so the user's own list survives upgrades. The paths are the
+# package's (prefix /usr), whatever CMAKE_INSTALL_PREFIX says.
 
 set(ZZ_PKG zadizaplayer)
 set(ZZ_PKG_DIR lib/${ZZ_PKG})                   # relative to the /usr prefix
