@@ -1,7 +1,10 @@
 // The entry block: the application, its title, the main window, the message loop.
 
+#include <memory>
+
 #include "app/DateTimeUnit.h"
 #include "app/Main.h"
+#include "app/MediaControls.h"
 #include "browser/WebEngineSetup.h"
 #include "platform/Application.h"
 #include "skin/SkinEngineSetup.h"
@@ -14,8 +17,10 @@ int main(int argc, char** argv)
   StartSkinEngine(argc, argv);
   application.OnSettingChange = [](TObject*) { RefreshFormatSettings(); };
   FormTV = new TFormTV(nullptr);
+  auto mediaControls = std::make_unique<TMediaControls>(*FormTV);
   FormTV->Show();
   application.Run();
+  mediaControls.reset();
   delete FormTV;
   FormTV = nullptr;
   return 0;
