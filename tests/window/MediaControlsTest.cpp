@@ -158,7 +158,7 @@ TEST_F(MediaControlsTest, VolumeMovesTheWindowsVolumeInItsOwnSteps)
   FormTV->gaugeVolumeMouseDown(FormTV->gaugeVolume, TMouseButton::mbLeft, 0, 4, 49);  // 7
   SetVolume("0");  // the window's own Down step from 7 goes to -3
   EXPECT_EQ(Volume, -3);
-  EXPECT_NE(Get(kPlayer, "Volume").find("double 0"), std::string::npos);
+  EXPECT_NE(Get(kPlayer, "Volume").find("double 0\n"), std::string::npos);
 }
 
 TEST_F(MediaControlsTest, DesktopSeesTheProgramTheStationAndTheCaption)
@@ -167,8 +167,8 @@ TEST_F(MediaControlsTest, DesktopSeesTheProgramTheStationAndTheCaption)
   EXPECT_NE(root.find("\"ZadiZAPlayer\""), std::string::npos) << root;
   EXPECT_NE(root.find("\"zadizaplayer\""), std::string::npos) << root;
   const std::string metadata = Get(kPlayer, "Metadata");
-  EXPECT_NE(metadata.find("\"xesam:url\"\n            variant                string \"http://127.0.0.1:9/live\""),
-            std::string::npos) << metadata;
+  EXPECT_NE(metadata.find("\"xesam:url\""), std::string::npos) << metadata;
+  EXPECT_NE(metadata.find("string \"http://127.0.0.1:9/live\""), std::string::npos) << metadata;
   EXPECT_NE(metadata.find("string \"" + FormTV->Caption() + "\""), std::string::npos) << metadata;
   EXPECT_NE(metadata.find("object path"), std::string::npos) << metadata;
   EXPECT_NE(Get(kPlayer, "CanSeek").find("boolean false"), std::string::npos);
