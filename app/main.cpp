@@ -17,8 +17,9 @@ int main(int argc, char** argv)
   StartSkinEngine(argc, argv);
   application.OnSettingChange = [](TObject*) { RefreshFormatSettings(); };
   FormTV = new TFormTV(nullptr);
-  auto mediaControls = std::make_unique<TMediaControls>(*FormTV);
   FormTV->Show();
+  // After the first show: Qt's own session-bus connection, made there, is not queued behind ours.
+  auto mediaControls = std::make_unique<TMediaControls>(*FormTV);
   application.Run();
   mediaControls.reset();
   delete FormTV;
