@@ -1,8 +1,8 @@
 #pragma once
 // The program on the desktop's media controls (MPRIS 2): owns
 // org.mpris.MediaPlayer2.zadizaplayer on the session bus and tells the desktop when the
-// play toggle or the volume changes. The bus is joined on a thread of its own, so a slow
-// or missing bus never holds up the window; without one the program plays as before.
+// play toggle or the volume changes. The bus is joined on a thread of its own, so joining
+// it never holds up the window; without a bus the program plays as before.
 // Created, used and destroyed on the user-interface thread, before the window is deleted.
 
 #include <QObject>

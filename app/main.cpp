@@ -18,7 +18,8 @@ int main(int argc, char** argv)
   application.OnSettingChange = [](TObject*) { RefreshFormatSettings(); };
   FormTV = new TFormTV(nullptr);
   FormTV->Show();
-  // After the first show: Qt's own session-bus connection, made there, is not queued behind ours.
+  // After the first show, where Qt's accessibility bridge joins the session bus on this
+  // thread: Qt serves connection requests one at a time, and ours must not come first.
   auto mediaControls = std::make_unique<TMediaControls>(*FormTV);
   application.Run();
   mediaControls.reset();
