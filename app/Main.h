@@ -93,8 +93,15 @@ public:
   void ToggleAspect();
 
   TFramelessIE* AdBrowser = nullptr;
+  // Told on the user-interface thread after the play toggle or the volume changed.
+  TNotifyEvent OnStateChange;
 
 private:
+  void StateChanged()
+  {
+    if (OnStateChange)
+      OnStateChange(this);
+  }
   void CreateComponents();
   void CreateControlPanel();
   void CreateNonVisual();

@@ -45,6 +45,7 @@ void TFormTV::TogglePlay()
       Player->Pause();
     TimerERROR->SetEnabled(false);
   }
+  StateChanged();
 }
 
 void TFormTV::btnPlayClick(TObject*)

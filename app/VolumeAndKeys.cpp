@@ -15,6 +15,7 @@ void TFormTV::gaugeVolumeMouseDown(TObject*, TMouseButton, TShiftState, int, int
   gaugeVolume->SetProgress(static_cast<int>(std::llabs(std::llround(Volume * 1.2))));
   if (Player)
     Player->SetAudioVolume(Volume * 2);
+  StateChanged();
 }
 
 void TFormTV::VolumeUp()
@@ -25,6 +26,7 @@ void TFormTV::VolumeUp()
   gaugeVolume->SetProgress(Volume);
   if (Player)
     Player->SetAudioVolume(Volume * 2);
+  StateChanged();
 }
 
 void TFormTV::VolumeDown()
@@ -35,6 +37,7 @@ void TFormTV::VolumeDown()
   gaugeVolume->SetProgress(Volume);
   if (Player)
     Player->SetAudioVolume(Volume * 2);
+  StateChanged();
 }
 
 // Runs on the media library's thread: reads Volume once, calls only the safe volume setter.

@@ -1,7 +1,10 @@
 // The entry block: the application, its title, the main window, the message loop.
 
+#include <memory>
+
 #include "app/DateTimeUnit.h"
 #include "app/Main.h"
+#include "app/MediaControls.h"
 #include "browser/WebEngineSetup.h"
 #include "platform/Application.h"
 #include "skin/SkinEngineSetup.h"
@@ -15,7 +18,11 @@ int main(int argc, char** argv)
   application.OnSettingChange = [](TObject*) { RefreshFormatSettings(); };
   FormTV = new TFormTV(nullptr);
   FormTV->Show();
+  // After the first show, where Qt's accessibility bridge joins the session bus on this
+  // thread: Qt serves connection requests one at a time, and ours must not come first.
+  auto mediaControls = std::make_unique<TMediaControls>(*FormTV);
   application.Run();
+  mediaControls.reset();
   delete FormTV;
   FormTV = nullptr;
   return 0;
