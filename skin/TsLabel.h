@@ -7,7 +7,6 @@
 #include "platform/Control.h"
 #include "skin/TsCommonData.h"
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TsLabel : public TGraphicControl {
 public:
@@ -21,7 +20,7 @@ public:
   bool UseSkinColor() const { return useSkinColor_; }
   void SetUseSkinColor(bool value) { useSkinColor_ = value; }
 
-  TsCommonData SkinData;
+  TsCommonData SkinData{this, nullptr, 0};
 
 protected:
   void Paint(QPainter& canvas) override;
