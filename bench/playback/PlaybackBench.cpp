@@ -253,33 +253,41 @@ double StartToVisible(const std::vector<std::string>& argv)
   return Ms(shares.back().first - start);
 }
 
+// The program beside a bare window, and beside the bare window with the program's
+// ingredients added one by one: the shared OpenGL context, the OpenGL-composed
+// window, the web engine's libraries. All started in turn, in a rotating order.
 void BM_StartUp(benchmark::State& state)
 {
   static int round = 0;
-  const std::vector<std::string> bare{BuildDir() / "bench/bare_window"};
-  const std::vector<std::string> program{ProgramDir() / "ZadiZAPlayer"};
+  const std::string bare = BuildDir() / "bench/bare_window";
+  const std::string webEngine = BuildDir() / "bench/bare_window_webengine";
+  const std::vector<std::pair<std::string, std::vector<std::string>>> subjects{
+      {"bare", {bare}},
+      {"share_gl", {bare, "--share-gl"}},
+      {"gl_surface", {bare, "--share-gl", "--gl-surface"}},
+      {"web_engine_libs", {webEngine, "--share-gl", "--gl-surface"}},
+      {"program", {ProgramDir() / "ZadiZAPlayer"}}};
   for (auto _ : state) {
-    double bareMs = 0, programMs = 0;
+    std::vector<double> ms(subjects.size());
     try {
       if (round == 0) {  // the first start of each reads its libraries from disk
-        StartToVisible(bare);
-        StartToVisible(program);
+        for (const auto& subject : subjects)
+          StartToVisible(subject.second);
       }
-      if (round++ % 2 == 0) {
-        bareMs = StartToVisible(bare);
-        programMs = StartToVisible(program);
-      } else {
-        programMs = StartToVisible(program);
-        bareMs = StartToVisible(bare);
+      for (size_t i = 0; i < subjects.size(); ++i) {
+        const size_t pick = (i + static_cast<size_t>(round)) % subjects.size();
+        ms[pick] = StartToVisible(subjects[pick].second);
       }
+      ++round;
     } catch (const std::exception& error) {
       state.SkipWithError(error.what());
       break;
     }
-    state.SetIterationTime(programMs / 1000);
-    state.counters["start_bare_ms"] = bareMs;
-    state.counters["start_program_ms"] = programMs;
-    state.counters["start_program_x"] = programMs / bareMs;
+    state.SetIterationTime(ms.back() / 1000);
+    for (size_t i = 0; i < subjects.size(); ++i) {
+      state.counters["start_" + subjects[i].first + "_ms"] = ms[i];
+      state.counters["start_" + subjects[i].first + "_x"] = ms[i] / ms[0];
+    }
   }
 }
 BENCHMARK(BM_StartUp)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
