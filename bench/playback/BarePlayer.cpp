@@ -10,30 +10,15 @@
 #include <vlc/vlc.h>
 
 #include <cstdio>
-#include <ctime>
 #include <unistd.h>
+
+#include "Stamp.h"
 
 namespace {
 
-long long Now()
-{
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
-
-void Report(const char* what)
-{
-  // One write per line: the event arrives on a library thread.
-  char line[64];
-  const int size = std::snprintf(line, sizeof line, "%s %lld\n", what, Now());
-  if (write(STDOUT_FILENO, line, static_cast<size_t>(size)) < 0)
-    return;
-}
-
 void OnPlaying(const libvlc_event_t*, void*)
 {
-  Report("playing");
+  Stamp("playing");
 }
 
 Window CreateWindow(Display* display)
@@ -71,7 +56,7 @@ int main(int argc, char** argv)
   libvlc_event_attach(libvlc_media_player_event_manager(player), libvlc_MediaPlayerPlaying, OnPlaying, nullptr);
   libvlc_video_set_aspect_ratio(player, "16:9");
   XSync(display, False);
-  Report("ready");
+  Stamp("ready");
   for (;;) {
     XEvent event;
     XNextEvent(display, &event);
@@ -79,7 +64,7 @@ int main(int argc, char** argv)
       break;
     if (event.type != KeyRelease || XLookupKeysym(&event.xkey, 0) != XK_space)
       continue;
-    Report("play");
+    Stamp("play");
     libvlc_media_player_stop(player);
     libvlc_media_player_set_media(player, nullptr);
     libvlc_media_t* media = libvlc_media_new_path(instance, argv[1]);

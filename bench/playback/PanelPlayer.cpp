@@ -4,27 +4,13 @@
 // Playing event (CLOCK_MONOTONIC), for the benchmark that started it.
 
 #include <cstdio>
-#include <ctime>
 #include <string>
-#include <unistd.h>
+
+#include "Stamp.h"
 
 #include "platform/Application.h"
 #include "platform/Form.h"
 #include "player/LibVlcPlayerUnit.h"
-
-namespace {
-
-void Report(const char* what)
-{
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  char line[64];
-  const int size = std::snprintf(line, sizeof line, "%s %lld\n", what, now.tv_sec * 1000000000LL + now.tv_nsec);
-  if (write(STDOUT_FILENO, line, static_cast<size_t>(size)) < 0)
-    return;
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -44,16 +30,16 @@ int main(int argc, char** argv)
   player->SetParent(&form);
   player->SetBounds(0, 0, 465, 297);
   player->SetVideoAspectRatio("16:9");
-  player->OnMediaPlayerPlaying = [](TObject*) { Report("playing"); };
+  player->OnMediaPlayerPlaying = [](TObject*) { Stamp("playing"); };
   form.OnKeyUp = [&](TObject*, uint16_t& key, TShiftState) {
     if (key != VK_SPACE)
       return;
-    Report("play");
+    Stamp("play");
     player->Play(clip);
   };
   form.Show();
   form.SetActiveControl(nullptr);  // the form's key handler runs while no control has the focus
-  Report("ready");
+  Stamp("ready");
   application.Run();
   return 0;
 }
