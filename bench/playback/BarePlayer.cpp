@@ -1,6 +1,7 @@
 // The media library alone: a plain X window of the video area's size, one library
 // instance and one media player drawing into it. A released Space plays the clip
-// given as the argument, with the player panel's own sequence of calls. Prints
+// given as the argument, with the player panel's own sequence of calls, or pauses
+// it while it plays, as the program's play toggle does. Prints
 // "play <ns>" just before the play call and "playing <ns>" on the Playing event
 // (CLOCK_MONOTONIC), one line each, for the benchmark that started it.
 
@@ -64,6 +65,10 @@ int main(int argc, char** argv)
       break;
     if (event.type != KeyRelease || XLookupKeysym(&event.xkey, 0) != XK_space)
       continue;
+    if (libvlc_media_player_get_state(player) == libvlc_Playing) {  // the program's toggle: a pause
+      libvlc_media_player_set_pause(player, 1);
+      continue;
+    }
     Stamp("play");
     libvlc_media_player_stop(player);
     libvlc_media_player_set_media(player, nullptr);

@@ -1,6 +1,6 @@
 // The player panel alone: a form whose client area is the panel, at the size of
 // the main window's video area. A released Space plays the clip given as the
-// argument. Prints "play <ns>" just before Play and "playing <ns>" on the panel's
+// argument, or pauses it while it plays. Prints "play <ns>" just before Play and "playing <ns>" on the panel's
 // Playing event (CLOCK_MONOTONIC), for the benchmark that started it.
 
 #include <cstdio>
@@ -34,6 +34,10 @@ int main(int argc, char** argv)
   form.OnKeyUp = [&](TObject*, uint16_t& key, TShiftState) {
     if (key != VK_SPACE)
       return;
+    if (player->GetState() == 3) {  // playing: the program's toggle pauses
+      player->Pause();
+      return;
+    }
     Stamp("play");
     player->Play(clip);
   };

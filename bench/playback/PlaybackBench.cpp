@@ -4,10 +4,11 @@
 // - BM_Playback: the media library alone (bare_player), the player panel alone
 //   (panel_player) and the whole program play the same clip after a typed Space:
 //   Play -> Playing event, Space -> first picture on the screen, CPU per second of
-//   playing and memory of the process tree while playing; for the program also its
-//   CPU while idle with the advertisement shown.
+//   playing, memory of the process tree while playing, CPU once the play toggle has
+//   stopped (paused) it; for the program also its CPU while idle with the
+//   advertisement shown.
 // - BM_StartUp: exec -> window visible (painted on the screen), a bare Qt Widgets
-//   window (bare_window) beside the program.
+//   window (bare_window) beside the program and beside the program's ingredients.
 // Run it through run.sh, which gives it its own Xvfb and prints the medians.
 
 #include <benchmark/benchmark.h>
@@ -104,7 +105,7 @@ double Ms(long long ns)
 
 struct PlayFigures {
   double spaceToPicture = 0, playToPlaying = 0, playToPicture = 0;
-  double cpuPercent = 0, idlePercent = 0;
+  double cpuPercent = 0, idlePercent = 0, stoppedPercent = 0;
   TreeMemory memory, memoryWithAdvertisement;
   double webEngineMiB = 0;
 };
@@ -161,6 +162,9 @@ PlayFigures Play(XScreen& screen, Kind kind)
   figures.memory = subject->Memory();
   if (kind == Kind::Program)
     figures.webEngineMiB = subject->MappedMiB("WebEngine");
+  screen.Type(XK_space);  // the play toggle's stop: a pause, the picture stays
+  Sleep(2);
+  figures.stoppedPercent = CpuPercent(*subject, EnvSeconds("ZZ_IDLE_SECONDS", 5));
   return figures;
 }
 
@@ -185,6 +189,7 @@ void Report(benchmark::State& state, const PlayFigures& bare, const PlayFigures&
   Counter(state, "cpu_pct", bare.cpuPercent, panel.cpuPercent, program.cpuPercent);
   Counter(state, "rss_mib", bare.memory.rssMiB, panel.memory.rssMiB, program.memory.rssMiB);
   Counter(state, "pss_mib", bare.memory.pssMiB, panel.memory.pssMiB, program.memory.pssMiB);
+  Counter(state, "stopped_pct", bare.stoppedPercent, panel.stoppedPercent, program.stoppedPercent);
   auto& c = state.counters;
   c["idle_program_pct"] = program.idlePercent;
   c["processes_program"] = program.memory.processes;

@@ -11,6 +11,7 @@ ROWS = [
     ("CPU while playing (% of a core)", "cpu_pct"),
     ("Resident memory while playing (MiB)", "rss_mib"),
     ("Proportional memory while playing (MiB)", "pss_mib"),
+    ("CPU after the play toggle stopped (paused) it (% of a core)", "stopped_pct"),
 ]
 SINGLE = [
     ("Program idle, advertisement shown (% of a core)", "idle_program_pct"),
