@@ -151,8 +151,10 @@ bool TForm::Active() const
 void TForm::HostTextureChildren()
 {
   // Only X11 composes such views; offscreen (tests) has no OpenGL to give.
-  if (QGuiApplication::platformName() == QLatin1String("xcb"))
-    (new QOpenGLWidget(window_))->hide();
+  if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    return;
+  (new QOpenGLWidget(window_))->hide();
+  hostsTextures_ = true;
 }
 
 void TForm::Show()

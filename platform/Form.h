@@ -73,6 +73,7 @@ public:
 protected:
   void KeyUp(uint16_t& key, TShiftState shift) override;
   QWidget* ClientWidget() const override;
+  bool ComposesThroughOpenGL() const override { return hostsTextures_; }
 
 private:
   friend class FormWindow;
@@ -84,6 +85,7 @@ private:
   TWindowState state_ = TWindowState::wsNormal;
   QRect normalBounds_;
   bool stayOnTop_ = false;
+  bool hostsTextures_ = false;
   TNonClientMetrics metrics_;
   NonClientPainter painter_;
 };
