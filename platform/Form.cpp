@@ -71,6 +71,8 @@ void TForm::SetNonClientPainter(NonClientPainter painter)
 void TForm::SetBounds(int left, int top, int width, int height)
 {
   TControl::SetBounds(left, top, width, height);
+  // Limits first, or the old ones would clamp the new geometry.
+  ApplySizeLimits(width, height);
   window_->setGeometry(left, top, width, height);
   LayoutClient();
 }
@@ -103,6 +105,24 @@ void TForm::SetWindowState(TWindowState state)
   case TWindowState::wsMinimized:
     window_->showMinimized();
     break;
+  }
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style)
+{
+  borderStyle_ = style;
+  ApplySizeLimits(Width(), Height());
+}
+
+// A fixed window tells the window manager minimum = maximum = its outer size
+// (WM_NORMAL_HINTS), so that nobody resizes it; maximised, it has no limits.
+void TForm::ApplySizeLimits(int width, int height)
+{
+  if (borderStyle_ == TFormBorderStyle::bsSingle && state_ == TWindowState::wsNormal) {
+    window_->setFixedSize(width, height);
+  } else {
+    window_->setMinimumSize(0, 0);
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   }
 }
 
