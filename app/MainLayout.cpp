@@ -48,6 +48,7 @@ void SetHintShown(TControl* control, const char* hint)
 void TFormTV::CreateComponents()
 {
   SetBounds(286, 134, 461 + 2 * FrameWidth(), 358 + NonClientHeight());
+  SetBorderStyle(TFormBorderStyle::bsSingle);
   SetStayOnTop(true);
   SetColor(clBtnFace);
   SetFont(MakeFont("MS Sans Serif", 11, clWindowText));
@@ -87,6 +88,10 @@ void TFormTV::CreateControlPanel()
   pnlControl->SetCtl3D(true);
   pnlControl->SetParentCtl3D(false);
   pnlControl->SetTabOrder(0);
+  // A native window of its own, made after the player's and so stacked above it:
+  // in full screen the panel floats over the video, which a Qt-painted panel
+  // under the player's native window could not.
+  pnlControl->Handle();
 
   Image1 = Place(new TImage(this), pnlControl, 0, 4, 461, 57);
   Image1->SetCenter(true);

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <mutex>
 
+#include "platform/Font.h"
+
 namespace {
 
 TApplication* g_instance = nullptr;
@@ -51,6 +53,7 @@ TApplication::TApplication(int& argc, char** argv)
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   app_ = std::make_unique<GuardedApplication>(argc, argv);
   g_instance = this;
+  AddLayoutFonts();
 }
 
 TApplication::~TApplication()

@@ -22,3 +22,7 @@ struct TFont {
 
 // The Qt font for a TFont; Windows face names fall back through fontconfig.
 QFont ToQFont(const TFont& font);
+
+// Registers the layout's faces with the application where their files are
+// installed; called once the application object exists.
+void AddLayoutFonts();

@@ -85,6 +85,8 @@ void TForm::SetNonClientPainter(NonClientPainter painter)
 void TForm::SetBounds(int left, int top, int width, int height)
 {
   TControl::SetBounds(left, top, width, height);
+  // Limits first, or the old ones would clamp the new geometry.
+  ApplySizeLimits(width, height);
   window_->setGeometry(left, top, width, height);
   LayoutClient();
 }
@@ -117,6 +119,24 @@ void TForm::SetWindowState(TWindowState state)
   case TWindowState::wsMinimized:
     window_->showMinimized();
     break;
+  }
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style)
+{
+  borderStyle_ = style;
+  ApplySizeLimits(Width(), Height());
+}
+
+// A fixed window tells the window manager minimum = maximum = its outer size
+// (WM_NORMAL_HINTS), so that nobody resizes it; maximised, it has no limits.
+void TForm::ApplySizeLimits(int width, int height)
+{
+  if (borderStyle_ == TFormBorderStyle::bsSingle && state_ == TWindowState::wsNormal) {
+    window_->setFixedSize(width, height);
+  } else {
+    window_->setMinimumSize(0, 0);
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   }
 }
 
@@ -165,8 +185,10 @@ bool TForm::Active() const
 void TForm::HostTextureChildren()
 {
   // Only X11 composes such views; offscreen (tests) has no OpenGL to give.
-  if (QGuiApplication::platformName() == QLatin1String("xcb"))
-    (new QOpenGLWidget(window_))->hide();
+  if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    return;
+  (new QOpenGLWidget(window_))->hide();
+  hostsTextures_ = true;
 }
 
 void TForm::Show()

@@ -17,6 +17,8 @@ constexpr uint32_t WS_SYSMENU = 0x00080000;
 constexpr uint32_t WS_MINIMIZEBOX = 0x00020000;
 
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+// bsSingle: in the normal state the window keeps the size the program gives it.
+enum class TFormBorderStyle { bsSizeable, bsSingle };
 
 // What the non-client area is made of; the skin's form provider may replace the painter.
 struct TNonClientMetrics {
@@ -40,6 +42,8 @@ public:
   TWindowState WindowState() const { return state_; }
   void SetWindowState(TWindowState state);
   bool StayOnTop() const { return stayOnTop_; }
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
   void SetStayOnTop(bool value);
 
   // Outer geometry (Left, Top, Width, Height) and the client area inside the frame.
@@ -79,17 +83,21 @@ public:
 protected:
   void KeyUp(uint16_t& key, TShiftState shift) override;
   QWidget* ClientWidget() const override;
+  bool ComposesThroughOpenGL() const override { return hostsTextures_; }
 
 private:
   friend class FormWindow;
   void LayoutClient();
   void ApplyWindowFlags();
+  void ApplySizeLimits(int width, int height);
 
   FormWindow* window_;
   uint32_t style_ = WS_CAPTION | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX;
   TWindowState state_ = TWindowState::wsNormal;
   QRect normalBounds_;
   bool stayOnTop_ = false;
+  bool hostsTextures_ = false;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TNonClientMetrics metrics_;
   NonClientPainter painter_;
 };

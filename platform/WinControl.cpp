@@ -1,18 +1,23 @@
 #include "platform/WinControl.h"
 
+#include <QOpenGLWidget>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
 
 TWinControl::TWinControl(TComponent* AOwner, TNativeWindow native) : TControl(AOwner), native_(native)
 {
-  // Only this control gets a native window: the Qt-painted controls around it
-  // stay in the top-level's surface, where they are composed correctly.
-  if (native_ == TNativeWindow::Yes) {
-    Widget()->setAttribute(Qt::WA_NativeWindow);
-    Widget()->setAttribute(Qt::WA_DontCreateNativeAncestors);
-  }
+  // A native window is made for this control alone (by Handle()): the Qt-painted
+  // controls around it stay in the top-level's surface, where they are composed correctly.
+  Widget()->setAttribute(Qt::WA_DontCreateNativeAncestors);
   Widget()->setFocusPolicy(Qt::NoFocus);
+}
+
+void TWinControl::SetParent(TWinControl* parent)
+{
+  TControl::SetParent(parent);
+  if (parent && native_ == TNativeWindow::Yes)
+    Handle();
 }
 
 TWinControl::~TWinControl()
@@ -75,10 +80,18 @@ uintptr_t TWinControl::Handle()
   if (!Parent())
     if (auto* owner = dynamic_cast<TWinControl*>(Owner()))
       SetParent(owner);
-  // The top-level window first, as a native child needs its parent's window.
+  if (!Widget()->internalWinId() && ComposesThroughOpenGL())
+    (new QOpenGLWidget(Widget()))->hide();
+  // The top-level window first, as a native child needs its parent's window. Made
+  // together with the top-level, the child would get a raster surface whatever it holds.
   if (QWidget* top = Widget()->window(); top != Widget())
     top->winId();
   return static_cast<uintptr_t>(Widget()->winId());
+}
+
+bool TWinControl::ComposesThroughOpenGL() const
+{
+  return Parent() && Parent()->ComposesThroughOpenGL();
 }
 
 TCustomPanel::TCustomPanel(TComponent* AOwner, TNativeWindow native) : TWinControl(AOwner, native) {}

@@ -12,6 +12,8 @@ public:
   explicit TWinControl(TComponent* AOwner, TNativeWindow native = TNativeWindow::No);
   // Frees the child controls first, as their widgets live in this one.
   ~TWinControl() override;
+  // A control with a native window of its own gets it as soon as it has a parent.
+  void SetParent(TWinControl* parent) override;
 
   const std::vector<TControl*>& Controls() const { return controls_; }
   int TabOrder() const { return tabOrder_; }
@@ -23,6 +25,13 @@ public:
   // The native window id; asking for it creates the native window if there is none yet.
   uintptr_t Handle();
   bool HasNativeWindow() const { return native_ == TNativeWindow::Yes; }
+
+protected:
+  // A top-level composed through OpenGL flushes its native children through OpenGL
+  // too: a native window with a plain raster surface stays black on the screen,
+  // with all it holds (Qt-painted controls and web views alike). Handle() gives such
+  // a window an OpenGL surface from the start.
+  virtual bool ComposesThroughOpenGL() const;
 
 private:
   friend class TControl;

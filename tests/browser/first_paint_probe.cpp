@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
-#include <QOpenGLWidget>
 #include <QTimer>
 #include <QWebEngineView>
 #include <cstdio>
@@ -60,9 +59,7 @@ int main(int argc, char** argv)
   PageServer server;
   server.AddPage("/reklama.html", ReadPage(argc > 2 ? argv[2] : ""));
   TForm form(nullptr);
-  // As the main window on X: an OpenGL-capable surface before any native window exists.
-  if (QGuiApplication::platformName() == "xcb")
-    (new QOpenGLWidget(form.Window()))->hide();
+  form.HostTextureChildren();  // as the main window
   form.SetBounds(0, 0, 467, 385);
   TCustomPanel panel(&form, TNativeWindow::Yes);
   panel.SetParent(&form);

@@ -207,7 +207,7 @@ class ProgramTest(unittest.TestCase):
     def test_keys_play_fill_the_screen_and_stop(self):
         self.start(f"{BUILD}/demo.mp4\nDemo\nClip\n")
         window = self.main_window()
-        video = (3 + 100, 24 + 60, 260, 160)
+        video = (286 + 3 + 100, 134 + 24 + 60, 260, 160)  # inside the window's video area
         key(window, "space")
         playing = wait_for(lambda: distinct_colours(grab(video)) > 8, timeout=15)
         self.assertTrue(playing, "no moving picture after Space")
