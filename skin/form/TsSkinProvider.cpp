@@ -1,0 +1,303 @@
+#include "skin/form/TsSkinProvider.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/Exception.h"
+#include "platform/Form.h"
+#include "skin/core/SkinManager.h"
+#include "skin/form/TacProvider.h"
+#include "skin/form/TsTitleBar.h"
+
+namespace {
+
+std::map<const TForm*, TsSkinProvider*>& Providers()
+{
+  static std::map<const TForm*, TsSkinProvider*> providers;
+  return providers;
+}
+
+bool IsWindowButton(int hit)
+{
+  return hit == HTCLOSE || hit == HTMAXBUTTON || hit == HTMINBUTTON || hit == HTHELP;
+}
+
+}  // namespace
+
+TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), form_(dynamic_cast<TForm*>(AOwner))
+{
+  if (!form_)
+    throw Exception("TsSkinProvider component may be used with forms only!");
+  if (OfForm(form_))
+    throw Exception("Only one instance of the TsSkinProvider component is allowed!");
+  Providers()[form_] = this;
+  SkinData.SkinSection = "FORM";
+  for (TComponent* component : form_->Components()) {
+    if (auto* titleBar = dynamic_cast<TsTitleBar*>(component))
+      titleBar_ = titleBar;
+  }
+  manager_ = DefaultManager();
+  if (manager_)
+    manager_->Register(this);
+  Resolve();
+  Attach();
+}
+
+TsSkinProvider::~TsSkinProvider()
+{
+  Detach();
+  if (manager_)
+    manager_->Unregister(this);
+  Providers().erase(form_);
+  TacProvider::ProviderGone(this);
+}
+
+TsSkinProvider* TsSkinProvider::OfForm(const TForm* form)
+{
+  const auto found = Providers().find(form);
+  return found == Providers().end() ? nullptr : found->second;
+}
+
+void TsSkinProvider::SetTitleBar(TsTitleBar* titleBar)
+{
+  titleBar_ = titleBar;
+  Rebuild();
+}
+
+void TsSkinProvider::TitleBarRemoved(TsTitleBar* titleBar)
+{
+  if (titleBar_ == titleBar)
+    SetTitleBar(nullptr);
+}
+
+// Sections and masks of the skin in force; all -1 without one.
+void TsSkinProvider::Resolve()
+{
+  formSection_ = titleSection_ = captionSection_ = -1;
+  titleBarMask_ = closeMask_ = maxMask_ = minMask_ = helpMask_ = -1;
+  if (!manager_ || !manager_->Active() || !DrawNonClientArea)
+    return;
+  const TacSkinTables& tables = manager_->Tables();
+  formSection_ = tables.FindSection(SkinData.SkinSection);
+  if (formSection_ < 0)
+    return;
+  titleSection_ = tables.FindSection(TitleSkin.empty() ? "FORMTITLE" : TitleSkin);
+  captionSection_ = tables.FindSection("CAPTION");
+  titleBarMask_ = tables.FindMask(formSection_, SkinData.SkinSection, "TITLEBAR");
+  const int global = tables.GlobalInfoIndex();
+  const auto globalMask = [&](const char* key) { return global < 0 ? -1 : tables.FindMask(global, "GLOBALINFO", key); };
+  // A fixed window with a single border gets the big buttons.
+  const bool alone = !(form_->Style() & WS_MINIMIZEBOX) && !(form_->Style() & WS_MAXIMIZEBOX);
+  closeMask_ = alone && globalMask("BICLOSEALONE") >= 0 ? globalMask("BICLOSEALONE") : globalMask("BICONCLOSE");
+  maxMask_ = globalMask(form_->WindowState() == TWindowState::wsMaximized ? "BICONNORM" : "BICONMAX");
+  minMask_ = globalMask("BICONMIN");
+  helpMask_ = globalMask("BICONHELP");
+}
+
+void TsSkinProvider::Attach()
+{
+  if (Skinned()) {
+    form_->SetNonClientHandler(this);
+    Rebuild();
+  } else {
+    Detach();
+  }
+}
+
+void TsSkinProvider::Detach()
+{
+  if (form_->NonClientHandler() == this)
+    form_->SetNonClientHandler(nullptr);
+  hot_ = pressed_ = HTNOWHERE;
+}
+
+TacCaptionMetrics TsSkinProvider::Metrics() const
+{
+  const TacSkinTables& tables = manager_->Tables();
+  const TsSkinData& data = manager_->SkinData();
+  const uint32_t style = form_->Style();
+  TacCaptionMetrics m;
+  m.WindowWidth = form_->Width();
+  m.FrameWidth = form_->FrameWidth();
+  m.TitleHeight = form_->CaptionHeight();
+  m.Maximized = form_->WindowState() == TWindowState::wsMaximized;
+  m.ShowClose = (style & WS_SYSMENU) != 0;
+  m.ShowMax = m.ShowClose && (style & WS_MAXIMIZEBOX);
+  m.ShowMin = m.ShowClose && (style & WS_MINIMIZEBOX);
+  const auto width = [&](int mask) { return mask >= 0 ? tables.FrameWidth(mask) : 21; };
+  m.CloseWidth = width(closeMask_);
+  m.MaxWidth = width(maxMask_);
+  m.MinWidth = width(minMask_);
+  m.HelpWidth = width(helpMask_);
+  m.ButtonHeight = closeMask_ >= 0 ? tables.FrameHeight(closeMask_) : 21;
+  m.BIRight = data.BIRight;
+  m.BISpace = data.BISpace;
+  m.BITop = data.BITop;
+  m.BIVAlign = data.BIVAlign;
+  m.BILeft = data.BILeft;
+  m.ShowIcon = TitleIcon.Visible && ShowAppIcon && m.ShowClose;
+  m.IconWidth = TitleIcon.Width;
+  m.IconHeight = TitleIcon.Height;
+  m.HasCaptionSection = captionSection_ >= 0;
+  return m;
+}
+
+// Lays the caption out again and repaints all of it.
+void TsSkinProvider::Rebuild()
+{
+  if (!Skinned() || form_->CaptionHeight() <= 0) {
+    layout_ = TacCaptionLayout();
+    textArea_ = QRect();
+  } else {
+    const TacCaptionMetrics metrics = Metrics();
+    layout_ = LayoutCaption(metrics);
+    if (titleBar_) {
+      titleBar_->Layout(layout_.TitleBar);
+      textArea_ = CaptionTextArea(layout_, titleBar_->AlignWidth(TacItemAlign::tbaLeft),
+                                  titleBar_->AlignWidth(TacItemAlign::tbaRight));
+    } else {
+      textArea_ = CaptionTextArea(metrics, layout_);
+    }
+  }
+  dirty_ = true;
+  form_->InvalidateNonClient(QRect());
+}
+
+void TsSkinProvider::Perform(int code, int argument, intptr_t lParam)
+{
+  (void)argument;
+  if (code == cmdTitleBarChanged && lParam == 1 && Skinned())
+    Rebuild();
+}
+
+void TsSkinProvider::SkinCommand(int code, int /*argument*/, TsSkinManager* sender)
+{
+  if (sender != manager_)
+    return;
+  switch (code) {
+  case cmdNewSkin:
+  case cmdRefresh:
+    Resolve();
+    Attach();
+    break;
+  case cmdRemoveSkin:
+    Resolve();
+    Detach();
+    break;
+  default:
+    break;
+  }
+}
+
+int TsSkinProvider::HitTest(const QPoint& pos) const
+{
+  for (const auto& [hit, rect] : {std::pair{HTCLOSE, layout_.Close}, std::pair{HTMAXBUTTON, layout_.Max},
+                                  std::pair{HTMINBUTTON, layout_.Min}, std::pair{HTHELP, layout_.Help}}) {
+    if (!rect.isEmpty() && rect.contains(pos))
+      return hit;
+  }
+  if (layout_.Title.contains(pos))
+    return HTCAPTION;
+  const int frame = form_->FrameWidth();
+  if (QRect(frame, frame + form_->CaptionHeight(), form_->ClientWidth(), form_->ClientHeight()).contains(pos))
+    return HTCLIENT;
+  return HTNOWHERE;
+}
+
+QRect TsSkinProvider::ButtonRect(int hit) const
+{
+  switch (hit) {
+  case HTCLOSE:
+    return layout_.Close;
+  case HTMAXBUTTON:
+    return layout_.Max;
+  case HTMINBUTTON:
+    return layout_.Min;
+  case HTHELP:
+    return layout_.Help;
+  default:
+    return QRect();
+  }
+}
+
+// Pressed while held and over the button, hot while over it, else normal.
+int TsSkinProvider::ButtonState(int hit) const
+{
+  if (pressed_ == hit)
+    return hot_ == hit ? 2 : 0;
+  return hot_ == hit && pressed_ == HTNOWHERE ? 1 : 0;
+}
+
+QRect TsSkinProvider::SetButtonStates(int hot, int pressed)
+{
+  QRect repaint;
+  const int before[] = {hot_, pressed_};
+  hot_ = hot;
+  pressed_ = pressed;
+  for (int hit : {before[0], before[1], hot, pressed}) {
+    if (!IsWindowButton(hit) || ButtonRect(hit).isEmpty())
+      continue;
+    if (!dirty_)
+      PaintButton(hit);
+    repaint |= ButtonRect(hit);
+  }
+  return repaint;
+}
+
+bool TsSkinProvider::CaptionMouseDown(const QPoint& pos, QRect& repaint)
+{
+  TacTitleBarItem* item = titleBar_ ? titleBar_->ItemAt(pos) : nullptr;
+  if (!item || !item->Enabled())
+    return false;
+  titleBar_->MouseDown(*item, pos);
+  repaint = item->Rect;
+  dirty_ = true;
+  return true;
+}
+
+QRect TsSkinProvider::CaptionMouseUp(const QPoint& pos)
+{
+  if (!titleBar_)
+    return QRect();
+  QRect repaint;
+  TacTitleBarItem* item = titleBar_->ItemAt(pos);
+  if (item) {
+    titleBar_->MouseUp(*item, pos);
+    repaint = item->Rect;
+  }
+  // A press released off its item clicks nothing.
+  for (const auto& other : titleBar_->Items()) {
+    if (other->Pressed) {
+      other->Pressed = false;
+      repaint |= other->Rect;
+    }
+  }
+  dirty_ = true;
+  return repaint;
+}
+
+QRect TsSkinProvider::CaptionMouseMove(const QPoint& pos)
+{
+  if (!titleBar_)
+    return QRect();
+  TacTitleBarItem* item = titleBar_->ItemAt(pos);
+  if (item && !item->Enabled())
+    item = nullptr;
+  TacTitleBarItem* before = titleBar_->HotItem();
+  if (item == before)
+    return QRect();
+  titleBar_->SetHotItem(item);
+  dirty_ = true;
+  QRect repaint;
+  if (before)
+    repaint |= before->Rect;
+  if (item)
+    repaint |= item->Rect;
+  return repaint;
+}
+
+void TsSkinProvider::FrameChanged()
+{
+  Resolve();
+  Rebuild();
+}
