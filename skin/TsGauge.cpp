@@ -6,7 +6,7 @@
 
 TsGauge::TsGauge(TComponent* AOwner) : TGraphicControl(AOwner)
 {
-  SkinData.SkinSection = "GAUGE";
+  SkinData.SetSkinSection("GAUGE");
   SetBounds(0, 0, 100, 100);
 }
 

@@ -26,7 +26,7 @@ public:
   const std::string& Suffix() const { return suffix_; }
   void SetSuffix(const std::string& suffix);
 
-  TsCommonData SkinData;
+  TsCommonData SkinData{this, nullptr, ckGauge};
 
 protected:
   void Paint(QPainter& canvas) override;

@@ -8,7 +8,7 @@
 
 TsLabel::TsLabel(TComponent* AOwner) : TGraphicControl(AOwner)
 {
-  SkinData.SkinSection = "LABEL";
+  SkinData.SetSkinSection("LABEL");
   Widget()->setAttribute(Qt::WA_TranslucentBackground);
 }
 
@@ -65,7 +65,7 @@ void TsLabel::Paint(QPainter& canvas)
 
 TsWebLabel::TsWebLabel(TComponent* AOwner) : TsLabel(AOwner)
 {
-  SkinData.SkinSection = "WEBLABEL";
+  SkinData.SetSkinSection("WEBLABEL");
   Widget()->setCursor(Qt::PointingHandCursor);
 }
 

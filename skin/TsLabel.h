@@ -21,7 +21,7 @@ public:
   bool UseSkinColor() const { return useSkinColor_; }
   void SetUseSkinColor(bool value) { useSkinColor_ = value; }
 
-  TsCommonData SkinData;
+  TsCommonData SkinData{this, nullptr, 0};
 
 protected:
   void Paint(QPainter& canvas) override;

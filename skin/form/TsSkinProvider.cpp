@@ -24,14 +24,29 @@ bool IsWindowButton(int hit)
 
 }  // namespace
 
-TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), form_(dynamic_cast<TForm*>(AOwner))
+namespace {
+
+TForm* CheckedForm(TComponent* owner)
 {
-  if (!form_)
+  auto* form = dynamic_cast<TForm*>(owner);
+  if (!form)
     throw Exception("TsSkinProvider component may be used with forms only!");
-  if (OfForm(form_))
+  if (TsSkinProvider::OfForm(form))
     throw Exception("Only one instance of the TsSkinProvider component is allowed!");
+  return form;
+}
+
+}  // namespace
+
+// The binding names the section only: the provider never recolours the form
+// (its controls keep the colours the program gave the window).
+TsSkinProvider::TsSkinProvider(TComponent* AOwner)
+    : TComponent(AOwner), SkinData(CheckedForm(AOwner), this, 0), form_(static_cast<TForm*>(AOwner))
+{
   Providers()[form_] = this;
-  SkinData.SkinSection = "FORM";
+  SkinData.SetCustomColor(true);
+  SkinData.SetCustomFont(true);
+  SkinData.SetSkinSection("FORM");
   for (TComponent* component : form_->Components()) {
     if (auto* titleBar = dynamic_cast<TsTitleBar*>(component))
       titleBar_ = titleBar;
@@ -78,12 +93,12 @@ void TsSkinProvider::Resolve()
   if (!manager_ || !manager_->Active() || !DrawNonClientArea)
     return;
   const TacSkinTables& tables = manager_->Tables();
-  formSection_ = tables.FindSection(SkinData.SkinSection);
+  formSection_ = tables.FindSection(SkinData.SkinSection());
   if (formSection_ < 0)
     return;
   titleSection_ = tables.FindSection(TitleSkin.empty() ? "FORMTITLE" : TitleSkin);
   captionSection_ = tables.FindSection("CAPTION");
-  titleBarMask_ = tables.FindMask(formSection_, SkinData.SkinSection, "TITLEBAR");
+  titleBarMask_ = tables.FindMask(formSection_, SkinData.SkinSection(), "TITLEBAR");
   const int global = tables.GlobalInfoIndex();
   const auto globalMask = [&](const char* key) { return global < 0 ? -1 : tables.FindMask(global, "GLOBALINFO", key); };
   // A fixed window with a single border gets the big buttons.

@@ -13,16 +13,17 @@
 #include "platform/Font.h"
 #include "platform/FormNonClient.h"
 #include "skin/TsCommonData.h"
+#include "skin/TsLabel.h"  // TAlignment
 #include "skin/core/Bitmap32.h"
 #include "skin/core/SkinListener.h"
 #include "skin/form/TacCaptionLayout.h"
 
+class QFont;
 class TForm;
 class TPopupMenu;
 class TsSkinManager;
 class TsTitleBar;
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TsGripMode { gmNone, gmRightBottom };
 enum class TsResizeMode { rmStandard, rmBorder };
 enum class TacSysSubMenuPosition { ipTop, ipBottom, ipBeforeClose };
@@ -80,6 +81,8 @@ public:
   const TacCaptionLayout& Layout() const { return layout_; }
   QRect CaptionTextRect() const { return textArea_; }
   bool Skinned() const { return formSection_ >= 0; }
+  // The platform's caption font.
+  static QFont CaptionFont();
 
   // A skin command sent to the form's window (the title bar sends 62 with lParam 1).
   void Perform(int code, int argument, intptr_t lParam);
@@ -110,10 +113,10 @@ private:
   QRect ButtonRect(int hit) const;
   // Painting into the caches.
   void PaintFrame();
+  void PaintIcon();
   void PaintCaptionText();
-  void PaintTitleItems();
   void PaintButton(int hit);
-  int ActiveState(int section) const;
+  int ActiveState() const;
 
   TForm* form_;
   TsSkinManager* manager_ = nullptr;
