@@ -115,6 +115,7 @@ private:
   void PaintFrame();
   void PaintIcon();
   void PaintCaptionText();
+  void PaintAddedTitle(int left);
   void PaintButton(int hit);
   int ActiveState() const;
 

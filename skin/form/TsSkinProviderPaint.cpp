@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include "platform/Form.h"
 #include "skin/core/SkinManager.h"
@@ -16,6 +17,7 @@
 #include "skin/form/TsSkinProvider.h"
 #include "skin/form/TsTitleBar.h"
 #include "skin/paint/FacePainting.h"
+#include "skin/paint/PaintColors.h"
 #include "skin/paint/NinePart.h"
 #include "skin/paint/PicturePart.h"
 #include "skin/paint/SkinText.h"
@@ -68,7 +70,12 @@ void TsSkinProvider::PaintNonClient(QPainter& canvas, const QRect& dirty)
 {
   if (dirty_)
     PaintFrame();
-  canvas.drawImage(dirty, View(face_), dirty);
+  // The client area belongs to the form's controls, which cover it.
+  const QImage view = View(face_);
+  const QRect client(form_->FrameWidth(), form_->FrameWidth() + form_->CaptionHeight(), form_->ClientWidth(),
+                     form_->ClientHeight());
+  for (const QRect& part : (QRegion(dirty) - QRegion(client)))
+    canvas.drawImage(part, view, part);
 }
 
 void TsSkinProvider::PaintFrame()
@@ -113,9 +120,13 @@ void TsSkinProvider::PaintIcon()
 void TsSkinProvider::PaintCaptionText()
 {
   const bool show = titleBar_ ? titleBar_->ShowCaption() : AddedTitle.ShowMainCaption;
-  const std::string& text = form_->Caption();
-  if (!show || text.empty() || textArea_.width() <= 0)
+  const std::string& text = show ? form_->Caption() : std::string();
+  if (textArea_.width() <= 0)
     return;
+  if (text.empty()) {
+    PaintAddedTitle(textArea_.left());
+    return;
+  }
   const QFont font = CaptionFont();
   const QFontMetrics metrics(font);
   const int textWidth = std::min(metrics.horizontalAdvance(QString::fromStdString(text)), textArea_.width());
@@ -143,6 +154,31 @@ void TsSkinProvider::PaintCaptionText()
   const TacTextLook look{true, state == 1, false};
   DrawSkinText(base_, text, look, SectionSource(*manager_, titleSection_, formSection_), font, format,
                Pixels(textArea_));
+  PaintAddedTitle(left + textWidth + 4);
+}
+
+// AddedTitle.Text in its own font; its default colour follows the title section.
+void TsSkinProvider::PaintAddedTitle(int left)
+{
+  if (AddedTitle.Text.empty() || titleSection_ < 0 || left >= textArea_.right())
+    return;
+  const TsGeneralData& title = manager_->Tables().Sections[size_t(titleSection_)];
+  const bool active = ActiveState() == 1;
+  int colour = AddedTitle.Font.Color;
+  if (colour == TFont().Color)
+    colour = active && title.StateCount > 1 ? title.States[1].FontColor : title.States[0].FontColor;
+  if (!active)
+    colour = Mix(colour, title.States[0].Color, 0.5);
+  uint8_t bgra[4];
+  ColorToBgra(colour, bgra);
+  QImage view = View(base_);
+  QPainter painter(&view);
+  painter.setFont(ToQFont(AddedTitle.Font));
+  painter.setPen(QColor(bgra[2], bgra[1], bgra[0]));
+  const QRect area(left, textArea_.top(), textArea_.right() + 1 - left, textArea_.height());
+  painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                   painter.fontMetrics().elidedText(QString::fromStdString(AddedTitle.Text), Qt::ElideRight,
+                                                    area.width()));
 }
 
 // Restores what lies under the button, then draws its mask's frame for its state.

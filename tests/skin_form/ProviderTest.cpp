@@ -125,3 +125,37 @@ TEST_F(FormTest, OneProviderPerForm)
   TComponent owner(nullptr);
   EXPECT_THROW(TsSkinProvider provider(&owner), Exception);
 }
+
+TEST_F(FormTest, ItemChangesReachTheSkinnedCaption)
+{
+  ActivateBlackBox();
+  form_->SetCaption("Caption");
+  auto* bar = new TsTitleBar(form_.get());
+  bar->SetShowCaption(true);
+  TacTitleBarItem& quality = bar->AddItem();
+  quality.SetAlign(TacItemAlign::tbaRight);
+  quality.SetStyle(TacBtnStyle::bsMenu);
+  quality.SetWidth(65);
+  quality.SetVisible(false);
+  auto* provider = new TsSkinProvider(form_.get());
+  ASSERT_EQ(provider->TitleBar(), bar);
+  const QRect hidden = provider->CaptionTextRect();
+  const QImage before = Paint(*provider);
+  EXPECT_TRUE(quality.Rect.isEmpty());
+
+  quality.SetVisible(true);  // tells the provider (skin command 62): laid out and painted anew
+  EXPECT_EQ(quality.Rect.left() + quality.Rect.width(), provider->Layout().TitleBar.right() + 1);
+  EXPECT_EQ(provider->CaptionTextRect().width(), hidden.width() - 65);
+  const QImage shown = Paint(*provider);
+  EXPECT_NE(shown.copy(quality.Rect), before.copy(quality.Rect));
+
+  quality.SetEnabled(false);  // drawn at half strength over the caption behind it
+  const QImage disabled = Paint(*provider);
+  // On the menu arrow, which lies at the item's right end.
+  const QPoint probe = quality.Rect.topLeft() + QPoint(quality.Rect.width() - 4 - 17 / 2, quality.Rect.height() / 2);
+  ASSERT_NE(before.pixel(probe), shown.pixel(probe));
+  for (int channel = 16; channel >= 0; channel -= 8) {
+    const int behind = int(before.pixel(probe) >> channel & 0xFF), face = int(shown.pixel(probe) >> channel & 0xFF);
+    EXPECT_NEAR(int(disabled.pixel(probe) >> channel & 0xFF), (behind + face) / 2, 1);
+  }
+}
