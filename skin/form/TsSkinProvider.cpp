@@ -17,11 +17,6 @@ std::map<const TForm*, TsSkinProvider*>& Providers()
   return providers;
 }
 
-bool IsWindowButton(int hit)
-{
-  return hit == HTCLOSE || hit == HTMAXBUTTON || hit == HTMINBUTTON || hit == HTHELP;
-}
-
 }  // namespace
 
 namespace {
@@ -61,10 +56,16 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
 TsSkinProvider::~TsSkinProvider()
 {
   Detach();
-  if (manager_)
+  if (ManagerAlive())
     manager_->Unregister(this);
   Providers().erase(form_);
   TacProvider::ProviderGone(this);
+}
+
+// The manager may go before the form; the default reference is cleared then.
+bool TsSkinProvider::ManagerAlive() const
+{
+  return manager_ && manager_ == DefaultManager();
 }
 
 TsSkinProvider* TsSkinProvider::OfForm(const TForm* form)
@@ -90,7 +91,7 @@ void TsSkinProvider::Resolve()
 {
   formSection_ = titleSection_ = captionSection_ = -1;
   titleBarMask_ = closeMask_ = maxMask_ = minMask_ = helpMask_ = -1;
-  if (!manager_ || !manager_->Active() || !DrawNonClientArea)
+  if (!ManagerAlive() || !manager_->Active() || manager_->Unloading() || !DrawNonClientArea)
     return;
   const TacSkinTables& tables = manager_->Tables();
   formSection_ = tables.FindSection(SkinData.SkinSection());
@@ -196,119 +197,12 @@ void TsSkinProvider::SkinCommand(int code, int /*argument*/, TsSkinManager* send
     Attach();
     break;
   case cmdRemoveSkin:
-    Resolve();
+    formSection_ = titleSection_ = captionSection_ = -1;
     Detach();
     break;
   default:
     break;
   }
-}
-
-int TsSkinProvider::HitTest(const QPoint& pos) const
-{
-  for (const auto& [hit, rect] : {std::pair{HTCLOSE, layout_.Close}, std::pair{HTMAXBUTTON, layout_.Max},
-                                  std::pair{HTMINBUTTON, layout_.Min}, std::pair{HTHELP, layout_.Help}}) {
-    if (!rect.isEmpty() && rect.contains(pos))
-      return hit;
-  }
-  if (layout_.Title.contains(pos))
-    return HTCAPTION;
-  const int frame = form_->FrameWidth();
-  if (QRect(frame, frame + form_->CaptionHeight(), form_->ClientWidth(), form_->ClientHeight()).contains(pos))
-    return HTCLIENT;
-  return HTNOWHERE;
-}
-
-QRect TsSkinProvider::ButtonRect(int hit) const
-{
-  switch (hit) {
-  case HTCLOSE:
-    return layout_.Close;
-  case HTMAXBUTTON:
-    return layout_.Max;
-  case HTMINBUTTON:
-    return layout_.Min;
-  case HTHELP:
-    return layout_.Help;
-  default:
-    return QRect();
-  }
-}
-
-// Pressed while held and over the button, hot while over it, else normal.
-int TsSkinProvider::ButtonState(int hit) const
-{
-  if (pressed_ == hit)
-    return hot_ == hit ? 2 : 0;
-  return hot_ == hit && pressed_ == HTNOWHERE ? 1 : 0;
-}
-
-QRect TsSkinProvider::SetButtonStates(int hot, int pressed)
-{
-  QRect repaint;
-  const int before[] = {hot_, pressed_};
-  hot_ = hot;
-  pressed_ = pressed;
-  for (int hit : {before[0], before[1], hot, pressed}) {
-    if (!IsWindowButton(hit) || ButtonRect(hit).isEmpty())
-      continue;
-    if (!dirty_)
-      PaintButton(hit);
-    repaint |= ButtonRect(hit);
-  }
-  return repaint;
-}
-
-bool TsSkinProvider::CaptionMouseDown(const QPoint& pos, QRect& repaint)
-{
-  TacTitleBarItem* item = titleBar_ ? titleBar_->ItemAt(pos) : nullptr;
-  if (!item || !item->Enabled())
-    return false;
-  titleBar_->MouseDown(*item, pos);
-  repaint = item->Rect;
-  dirty_ = true;
-  return true;
-}
-
-QRect TsSkinProvider::CaptionMouseUp(const QPoint& pos)
-{
-  if (!titleBar_)
-    return QRect();
-  QRect repaint;
-  TacTitleBarItem* item = titleBar_->ItemAt(pos);
-  if (item) {
-    titleBar_->MouseUp(*item, pos);
-    repaint = item->Rect;
-  }
-  // A press released off its item clicks nothing.
-  for (const auto& other : titleBar_->Items()) {
-    if (other->Pressed) {
-      other->Pressed = false;
-      repaint |= other->Rect;
-    }
-  }
-  dirty_ = true;
-  return repaint;
-}
-
-QRect TsSkinProvider::CaptionMouseMove(const QPoint& pos)
-{
-  if (!titleBar_)
-    return QRect();
-  TacTitleBarItem* item = titleBar_->ItemAt(pos);
-  if (item && !item->Enabled())
-    item = nullptr;
-  TacTitleBarItem* before = titleBar_->HotItem();
-  if (item == before)
-    return QRect();
-  titleBar_->SetHotItem(item);
-  dirty_ = true;
-  QRect repaint;
-  if (before)
-    repaint |= before->Rect;
-  if (item)
-    repaint |= item->Rect;
-  return repaint;
 }
 
 void TsSkinProvider::FrameChanged()

@@ -104,6 +104,7 @@ private:
     QRect* Rect;   // in layout_
   };
 
+  bool ManagerAlive() const;
   void Resolve();
   void Attach();
   void Detach();

@@ -17,6 +17,14 @@ TacTitleBarItem& AddRight(TsTitleBar& bar, int width)
   return item;
 }
 
+// Records the item's mouse events and clicks in order.
+void Record(TacTitleBarItem& item, std::vector<std::string>& events)
+{
+  item.OnMouseDown = [&events](TObject*, TMouseButton, TShiftState, int, int) { events.push_back("down"); };
+  item.OnMouseUp = [&events](TObject*, TMouseButton, TShiftState, int, int) { events.push_back("up"); };
+  item.OnClick = [&events](TObject*) { events.push_back("click"); };
+}
+
 }  // namespace
 
 TEST_F(FormTest, RightItemsAreLaidOutFromTheCaptionsRightEnd)
@@ -46,9 +54,7 @@ TEST_F(FormTest, DisabledItemsIgnoreTheMouse)
   TacTitleBarItem& item = bar.AddItem();
   item.SetEnabled(false);
   std::vector<std::string> events;
-  item.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { events.push_back("down"); };
-  item.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { events.push_back("up"); };
-  item.OnClick = [&](TObject*) { events.push_back("click"); };
+  Record(item, events);
   bar.Layout(QRect(0, 0, 200, 21));
   bar.MouseDown(item, item.Rect.center());
   bar.MouseUp(item, item.Rect.center());
@@ -65,9 +71,7 @@ TEST_F(FormTest, MenuItemWithoutAMenuOnlyRaisesItsEvents)
     item.SetStyle(TacBtnStyle::bsMenu);
     item.SetDropdownMenu(menu);
     std::vector<std::string> events;
-    item.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { events.push_back("down"); };
-    item.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { events.push_back("up"); };
-    item.OnClick = [&](TObject*) { events.push_back("click"); };
+    Record(item, events);
     bar.Layout(QRect(0, 0, 200, 21));
     bar.MouseDown(item, item.Rect.center());
     EXPECT_FALSE(item.MenuOpen);
