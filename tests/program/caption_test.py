@@ -3,6 +3,7 @@
 from the skin, the close button where the skin puts it, hover, and a click that
 acts on the release over the same button only."""
 import os
+import subprocess
 import sys
 import time
 import unittest
@@ -66,6 +67,26 @@ class CaptionTest(unittest.TestCase):
         plain = pt.grab(caption), pt.grab(frame)
         self.assertGreater(pt.changed_share(skinned[0], plain[0]), 0.05, "the caption looks as without a skin")
         self.assertNotEqual(skinned[1], plain[1], "the frame looks as without a skin")
+
+    def test_caption_follows_the_activation(self):
+        _, window = self.start()
+        caption = (WINDOW[0], WINDOW[1], WINDOW[2], FRAME + CAPTION)
+        pt.run("xdotool", "windowfocus", "--sync", window, check=False)
+        time.sleep(0.5)
+        active = pt.grab(caption)
+        other = subprocess.Popen(["xmessage", "-geometry", "+0+600", "other window"])
+        self.addCleanup(other.kill)
+        helper = pt.wait_for(lambda: pt.find_window("^xmessage$"))
+        self.assertIsNotNone(helper, "no second window to activate")
+        pt.wait_for(lambda: pt.viewable(helper))
+        pt.run("xdotool", "windowfocus", "--sync", helper, check=False)
+        time.sleep(0.7)
+        inactive = pt.grab(caption)
+        self.assertGreater(pt.changed_share(active, inactive), 0.02,
+                           "the caption did not change when the window lost the focus")
+        pt.run("xdotool", "windowfocus", "--sync", window, check=False)
+        time.sleep(0.7)
+        self.assertEqual(pt.grab(caption), active, "the active caption did not come back")
 
     def test_close_button_hovers_and_closes_on_release_over_it(self):
         program, window = self.start()
