@@ -60,6 +60,8 @@ void TForm::SetStyle(uint32_t style)
 {
   style_ = style;
   LayoutClient();
+  if (handler_)
+    handler_->FrameChanged();
   window_->update();
 }
 

@@ -107,10 +107,17 @@ void TsSkinProvider::PaintFrame()
   dirty_ = false;
 }
 
+// TitleIcon.Glyph when it has one, else the application's icon.
 void TsSkinProvider::PaintIcon()
 {
+  if (layout_.Icon.isEmpty())
+    return;
+  if (!TitleIcon.Glyph.Empty()) {
+    DrawPicture(base_, TitleIcon.Glyph, Pixels(layout_.Icon));
+    return;
+  }
   const QIcon icon = QGuiApplication::windowIcon();
-  if (layout_.Icon.isEmpty() || icon.isNull())
+  if (icon.isNull())
     return;
   QImage view = View(base_);
   QPainter painter(&view);
