@@ -22,7 +22,7 @@ class TsLabel;
 class TsPanel;
 class TsSkinManager;
 class TsTitleBar;
-struct TacTitleItem;
+class TacTitleBarItem;
 class TsWebLabel;
 
 class TFormTV : public TForm {
@@ -105,7 +105,7 @@ private:
   void CreateComponents();
   void CreateControlPanel();
   void CreateNonVisual();
-  static void DescribeTitleItem(TacTitleItem& item, const char* caption, TPopupMenu* menu, int width);
+  static void DescribeTitleItem(TacTitleBarItem& item, const char* caption, TPopupMenu* menu, int width);
 };
 
 // Unit-level state. The player's events run on the media library's threads:

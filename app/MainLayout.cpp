@@ -15,7 +15,8 @@
 #include "skin/TsLabel.h"
 #include "skin/TsPanel.h"
 #include "skin/core/SkinManager.h"
-#include "skin/TsTitleBar.h"
+#include "skin/form/TacProvider.h"
+#include "skin/form/TsTitleBar.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ void TFormTV::CreateComponents()
 
   sSkinManager1 = new TsSkinManager(this);
   sSkinManager1->SetActive(false);
+  sSkinManager1->Hooks = TacProvider::Hooks();
   OneInstance1 = new TOneInstance(this);
   OneInstance1->SetMaxNewInstances(0);
   sTitleBar1 = new TsTitleBar(this);
@@ -199,15 +201,17 @@ void TFormTV::CreateNonVisual()
 }
 
 // The two title-bar menu items: right-aligned, hidden and disabled.
-void TFormTV::DescribeTitleItem(TacTitleItem& item, const char* caption, TPopupMenu* menu, int width)
+void TFormTV::DescribeTitleItem(TacTitleBarItem& item, const char* caption, TPopupMenu* menu, int width)
 {
-  item.Caption = caption;
-  item.Align = TacTitleBarAlign::tbaRight;
-  item.Style = TacTitleBarItemStyle::bsMenu;
-  item.DropdownMenu = menu;
-  item.Enabled = false;
-  item.Visible = false;
-  item.Width = width;
-  item.Height = 22;
-  item.Font = MakeFont("MS Sans Serif", 11, clWindowText);
+  item.SetCaption(caption);
+  item.SetAlign(TacItemAlign::tbaRight);
+  item.SetStyle(TacBtnStyle::bsMenu);
+  item.SetDropdownMenu(menu);
+  item.SetEnabled(false);
+  item.SetVisible(false);
+  item.SetWidth(width);
+  item.SetHeight(22);
+  TacFontData font;
+  font.Font = MakeFont("MS Sans Serif", 11, clWindowText);
+  item.SetFontData(font);
 }

@@ -1,5 +1,7 @@
 #include "platform/Application.h"
 
+#include "platform/Exception.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
@@ -99,6 +101,8 @@ void TApplication::Guarded(const std::function<void()>& handler)
 
 void TApplication::ShowException(const std::exception& error)
 {
+  if (dynamic_cast<const EAbort*>(&error))
+    return;
   ShowError(error.what());
 }
 

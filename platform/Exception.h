@@ -12,6 +12,12 @@ public:
   using std::runtime_error::runtime_error;
 };
 
+// A silent abort: it ends what was under way, carries a message, and shows no box.
+class EAbort : public Exception {
+public:
+  using Exception::Exception;
+};
+
 // printf-style formatting of a message text ("%s", "%d"), as the messages are given.
 inline std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 inline std::string FormatText(const char* format, ...)

@@ -5,7 +5,9 @@
 #include <QOpenGLWidget>
 #include <QScreen>
 
+#include "platform/Application.h"
 #include "platform/ControlWidget.h"
+#include "platform/FormNonClient.h"
 #include "platform/FormWindow.h"
 #include "platform/Screen.h"
 
@@ -49,6 +51,8 @@ void TForm::SetCaption(const std::string& caption)
 {
   TControl::SetCaption(caption);
   window_->setWindowTitle(QString::fromStdString(caption));
+  if (handler_)
+    handler_->FrameChanged();
   window_->update();
 }
 
@@ -56,6 +60,8 @@ void TForm::SetStyle(uint32_t style)
 {
   style_ = style;
   LayoutClient();
+  if (handler_)
+    handler_->FrameChanged();
   window_->update();
 }
 
@@ -76,10 +82,49 @@ void TForm::SetNonClientMetrics(const TNonClientMetrics& metrics)
   window_->update();
 }
 
-void TForm::SetNonClientPainter(NonClientPainter painter)
+void TForm::SetNonClientHandler(TNonClientHandler* handler)
 {
-  painter_ = std::move(painter);
+  handler_ = handler;
+  window_->ResetButtons();
   window_->update();
+}
+
+void TForm::InvalidateNonClient(const QRect& area)
+{
+  if (area.isEmpty())
+    window_->update();
+  else
+    window_->update(area);
+}
+
+QPoint TForm::ScreenOrigin() const
+{
+  return window_->geometry().topLeft();
+}
+
+namespace {
+TForm::ActivationHook& ActivationHookSlot()
+{
+  static TForm::ActivationHook hook;
+  return hook;
+}
+}  // namespace
+
+void TForm::SetActivationHook(ActivationHook hook)
+{
+  ActivationHookSlot() = std::move(hook);
+}
+
+TForm* TForm::ActiveForm()
+{
+  auto* window = dynamic_cast<FormWindow*>(QApplication::activeWindow());
+  return window ? window->Form() : nullptr;
+}
+
+void TForm::Activated()
+{
+  if (ActivationHookSlot())
+    TApplication::Guarded([this] { ActivationHookSlot()(this); });
 }
 
 void TForm::SetBounds(int left, int top, int width, int height)

@@ -9,18 +9,19 @@
 #include "platform/WinControl.h"
 
 class FormWindow;
-class QPainter;
+class TNonClientHandler;
 
 constexpr uint32_t WS_BORDER = 0x00800000;
 constexpr uint32_t WS_CAPTION = 0x00C00000;
 constexpr uint32_t WS_SYSMENU = 0x00080000;
 constexpr uint32_t WS_MINIMIZEBOX = 0x00020000;
+constexpr uint32_t WS_MAXIMIZEBOX = 0x00010000;
 
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 // bsSingle: in the normal state the window keeps the size the program gives it.
 enum class TFormBorderStyle { bsSizeable, bsSingle };
 
-// What the non-client area is made of; the skin's form provider may replace the painter.
+// The platform's caption height and frame width of the self-drawn non-client area.
 struct TNonClientMetrics {
   int CaptionHeight = 21;
   int FrameWidth = 3;
@@ -69,11 +70,20 @@ public:
   void Close();
   FormWindow* Window() const { return window_; }
 
-  // Paints caption and frame into the outer rectangle; empty: the plain standard look.
-  using NonClientPainter = std::function<void(QPainter& canvas, const TForm& form)>;
-  void SetNonClientPainter(NonClientPainter painter);
-  const NonClientPainter& Painter() const { return painter_; }
+  // Who paints caption and frame and places the caption buttons; null: the plain standard look.
+  void SetNonClientHandler(TNonClientHandler* handler);
+  TNonClientHandler* NonClientHandler() const { return handler_; }
   void SetNonClientMetrics(const TNonClientMetrics& metrics);
+  // Repaints part of the window (window coordinates); an empty rectangle: all of it.
+  void InvalidateNonClient(const QRect& area);
+  // The window's top-left corner on the screen, wherever the user moved it.
+  QPoint ScreenOrigin() const;
+
+  // Called whenever any form becomes the active window, before its OnActivate.
+  using ActivationHook = std::function<void(TForm* form)>;
+  static void SetActivationHook(ActivationHook hook);
+  // The form whose window is active, or null.
+  static TForm* ActiveForm();
 
   TNotifyEvent OnShow;
   TNotifyEvent OnActivate;
@@ -88,6 +98,7 @@ protected:
 private:
   friend class FormWindow;
   void LayoutClient();
+  void Activated();
   void ApplyWindowFlags();
   void ApplySizeLimits(int width, int height);
 
@@ -99,5 +110,5 @@ private:
   bool hostsTextures_ = false;
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TNonClientMetrics metrics_;
-  NonClientPainter painter_;
+  TNonClientHandler* handler_ = nullptr;
 };

@@ -7,6 +7,16 @@
 
 #include "platform/Application.h"
 #include "platform/Form.h"
+#include "platform/FormNonClient.h"
+
+namespace {
+
+bool IsCaptionButton(int hit)
+{
+  return hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTHELP;
+}
+
+}  // namespace
 
 FormWindow::FormWindow(TForm* form) : form_(form)
 {
@@ -25,18 +35,24 @@ QRect FormWindow::MinimizeButtonRect() const
   return CloseButtonRect().translated(-CloseButtonRect().width() - 2, 0);
 }
 
-void FormWindow::paintEvent(QPaintEvent*)
+void FormWindow::ResetButtons()
+{
+  hotButton_ = pressedButton_ = 0;
+  captionPressed_ = false;
+}
+
+void FormWindow::paintEvent(QPaintEvent* event)
 {
   if (!form_)
     return;
   QPainter painter(this);
-  if (form_->Painter())
-    TApplication::Guarded([&] { form_->Painter()(painter, *form_); });
+  if (TNonClientHandler* handler = form_->NonClientHandler())
+    TApplication::Guarded([&] { handler->PaintNonClient(painter, event->rect()); });
   else
     PaintPlainFrame(painter);
 }
 
-// The look before a skin paints the window: a dark caption with the title and two buttons.
+// The look without a skin: a dark caption with the title and two buttons.
 void FormWindow::PaintPlainFrame(QPainter& painter)
 {
   painter.fillRect(rect(), QColor(0x3a, 0x3d, 0x42));
@@ -54,6 +70,10 @@ void FormWindow::PaintPlainFrame(QPainter& painter)
   const QRect text = bar.adjusted(6, 0, -2 * caption - 6, 0);
   painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
                    painter.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, text.width()));
+  for (const auto& [hit, area] : {std::pair{HTCLOSE, CloseButtonRect()}, std::pair{HTMINBUTTON, MinimizeButtonRect()}}) {
+    if (hotButton_ == hit)
+      painter.fillRect(area, pressedButton_ == hit ? QColor(0x14, 0x16, 0x19) : QColor(0x4a, 0x4e, 0x55));
+  }
   painter.setPen(QPen(Qt::white, 1.5));
   const QRect close = CloseButtonRect().adjusted(5, 5, -5, -5);
   painter.drawLine(close.topLeft(), close.bottomRight());
@@ -62,34 +82,127 @@ void FormWindow::PaintPlainFrame(QPainter& painter)
   painter.drawLine(minimize.bottomLeft(), minimize.bottomRight());
 }
 
+int FormWindow::HitTest(const QPoint& pos) const
+{
+  if (!form_)
+    return HTNOWHERE;
+  if (TNonClientHandler* handler = form_->NonClientHandler())
+    return handler->HitTest(pos);
+  return PlainHitTest(pos);
+}
+
+int FormWindow::PlainHitTest(const QPoint& pos) const
+{
+  const int frame = form_->FrameWidth();
+  const int caption = form_->CaptionHeight();
+  if (QRect(frame, frame + caption, form_->ClientWidth(), form_->ClientHeight()).contains(pos))
+    return HTCLIENT;
+  if (caption <= 0 || !QRect(frame, frame, width() - 2 * frame, caption).contains(pos))
+    return HTNOWHERE;
+  if (CloseButtonRect().contains(pos))
+    return HTCLOSE;
+  if (MinimizeButtonRect().contains(pos))
+    return HTMINBUTTON;
+  return HTCAPTION;
+}
+
+void FormWindow::SetButtons(int hot, int pressed)
+{
+  if (hot == hotButton_ && pressed == pressedButton_)
+    return;
+  hotButton_ = hot;
+  pressedButton_ = pressed;
+  if (TNonClientHandler* handler = form_ ? form_->NonClientHandler() : nullptr)
+    update(handler->SetButtonStates(hot, pressed));
+  else
+    update(CloseButtonRect().united(MinimizeButtonRect()));
+}
+
+void FormWindow::RunButton(int hit)
+{
+  if (hit == HTCLOSE)
+    close();
+  else if (hit == HTMINBUTTON)
+    showMinimized();
+}
+
+void FormWindow::StartMove(QMouseEvent* event)
+{
+  if (windowHandle() && windowHandle()->startSystemMove())
+    return;
+  dragging_ = true;
+  dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
 void FormWindow::mousePressEvent(QMouseEvent* event)
 {
   if (!form_ || event->button() != Qt::LeftButton)
     return;
   const QPoint pos = event->position().toPoint();
-  if (form_->CaptionHeight() <= 0 || pos.y() >= form_->FrameWidth() + form_->CaptionHeight())
+  const int hit = HitTest(pos);
+  if (IsCaptionButton(hit)) {
+    SetButtons(hit, hit);
     return;
-  if (CloseButtonRect().contains(pos)) {
-    close();
-  } else if (MinimizeButtonRect().contains(pos)) {
-    showMinimized();
-  } else if (!(windowHandle() && windowHandle()->startSystemMove())) {
-    dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
   }
+  if (hit != HTCAPTION)
+    return;
+  QRect repaint;
+  TNonClientHandler* handler = form_->NonClientHandler();
+  if (handler && handler->CaptionMouseDown(pos, repaint)) {
+    captionPressed_ = true;
+    update(repaint);
+    return;
+  }
+  StartMove(event);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event)
 {
-  if (dragging_ && form_) {
+  if (!form_)
+    return;
+  if (dragging_) {
     const QPoint topLeft = event->globalPosition().toPoint() - dragOffset_;
     form_->SetBounds(topLeft.x(), topLeft.y(), form_->Width(), form_->Height());
+    return;
   }
+  const QPoint pos = event->position().toPoint();
+  const int hit = HitTest(pos);
+  // A held button shows pressed only while the mouse is over it, as the platform's do.
+  if (pressedButton_)
+    SetButtons(hit == pressedButton_ ? hit : 0, pressedButton_);
+  else
+    SetButtons(IsCaptionButton(hit) ? hit : 0, 0);
+  if (TNonClientHandler* handler = form_->NonClientHandler())
+    update(handler->CaptionMouseMove(pos));
 }
 
-void FormWindow::mouseReleaseEvent(QMouseEvent*)
+void FormWindow::mouseReleaseEvent(QMouseEvent* event)
 {
   dragging_ = false;
+  if (!form_ || event->button() != Qt::LeftButton)
+    return;
+  const QPoint pos = event->position().toPoint();
+  if (captionPressed_) {
+    captionPressed_ = false;
+    if (TNonClientHandler* handler = form_->NonClientHandler())
+      update(handler->CaptionMouseUp(pos));
+  }
+  const int button = pressedButton_;
+  if (!button)
+    return;
+  const int hit = HitTest(pos);
+  SetButtons(IsCaptionButton(hit) ? hit : 0, 0);
+  if (hit == button)
+    RunButton(button);
+}
+
+void FormWindow::leaveEvent(QEvent*)
+{
+  if (!form_ || pressedButton_)
+    return;
+  SetButtons(0, 0);
+  if (TNonClientHandler* handler = form_->NonClientHandler())
+    update(handler->CaptionMouseMove(QPoint(-1, -1)));
 }
 
 void FormWindow::showEvent(QShowEvent*)
@@ -101,8 +214,15 @@ void FormWindow::showEvent(QShowEvent*)
 void FormWindow::changeEvent(QEvent* event)
 {
   QWidget::changeEvent(event);
+  if (!form_ || event->type() != QEvent::ActivationChange)
+    return;
+  if (isActiveWindow())
+    form_->Activated();
+  if (TNonClientHandler* handler = form_->NonClientHandler())
+    handler->FrameChanged();
+  update();
   // A copy runs, so that a handler may remove itself.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && form_ && form_->OnActivate)
+  if (isActiveWindow() && form_->OnActivate)
     TApplication::Guarded([this, handler = form_->OnActivate] { handler(form_); });
 }
 
@@ -115,6 +235,9 @@ void FormWindow::closeEvent(QCloseEvent* event)
 
 void FormWindow::resizeEvent(QResizeEvent*)
 {
-  if (form_)
-    form_->LayoutClient();
+  if (!form_)
+    return;
+  form_->LayoutClient();
+  if (TNonClientHandler* handler = form_->NonClientHandler())
+    handler->FrameChanged();
 }

@@ -122,13 +122,13 @@ class StallingServer:
 class Program:
     """A copy of the built program in a temporary program directory."""
 
-    def __init__(self, stations):
+    def __init__(self, stations, skins=True):
         self.dir = tempfile.mkdtemp(prefix="zz-program-")
         shutil.copy2(os.path.join(BUILD, "ZadiZAPlayer"), self.dir)
         os.symlink(SYSTEM_LIBVLC, os.path.join(self.dir, "libvlc.so.5"))
-        skins = os.path.join(BUILD, "Skins")
-        if os.path.isdir(skins):
-            shutil.copytree(skins, os.path.join(self.dir, "Skins"))
+        source = os.path.join(BUILD, "Skins")
+        if skins and os.path.isdir(source):
+            shutil.copytree(source, os.path.join(self.dir, "Skins"))
         with open(os.path.join(self.dir, "tvstations.txt"), "w") as f:
             f.write(stations)
         env = dict(os.environ, HOME=self.dir, XDG_RUNTIME_DIR=self.dir)

@@ -3,7 +3,6 @@
 over a button and pressing it change its face, the mute button stays pressed."""
 import os
 import sys
-import tempfile
 import time
 import unittest
 
@@ -41,17 +40,7 @@ def mouse(*args):
 class SkinButtonsTest(unittest.TestCase):
     def start(self, skinned):
         stations = f"{pt.BUILD}/demo.mp4\nDemo\nClip\n"
-        if skinned:
-            program = pt.Program(stations)
-        else:
-            # A build folder without Skins: the binary only.
-            view = tempfile.mkdtemp(prefix="zz-noskin-")
-            os.symlink(os.path.join(pt.BUILD, "ZadiZAPlayer"), os.path.join(view, "ZadiZAPlayer"))
-            saved, pt.BUILD = pt.BUILD, view
-            try:
-                program = pt.Program(stations)
-            finally:
-                pt.BUILD = saved
+        program = pt.Program(stations, skins=skinned)
         window = pt.wait_for(lambda: pt.find_window(pt.CAPTION))
         self.assertIsNotNone(window, "the main window did not appear")
         self.assertTrue(pt.wait_for(lambda: pt.viewable(window)))

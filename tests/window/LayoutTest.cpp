@@ -21,7 +21,7 @@
 #include "skin/TsGauge.h"
 #include "skin/TsLabel.h"
 #include "skin/TsPanel.h"
-#include "skin/TsTitleBar.h"
+#include "skin/form/TsTitleBar.h"
 
 namespace {
 
@@ -145,17 +145,20 @@ TEST_F(WindowTest, MenusListTheirItemsAndOnlyQuitDoesSomething)
                                                                 "O programu", "-", "Ukončit program"}));
   EXPECT_EQ(Captions(f.DropDownMenuKvalita), (std::vector<std::string>{"Nízká", "Vysoká"}));
   ASSERT_EQ(f.sTitleBar1->Items().size(), 2u);
-  const TacTitleItem& quality = f.sTitleBar1->Items()[0];
-  const TacTitleItem& options = f.sTitleBar1->Items()[1];
-  EXPECT_EQ(quality.Caption, "Kvalita");
-  EXPECT_EQ(quality.DropdownMenu, f.DropDownMenuKvalita);
-  EXPECT_EQ(options.Caption, "Možnosti");
-  EXPECT_EQ(options.DropdownMenu, f.DropDownMenu);
-  for (const TacTitleItem* item : {&quality, &options}) {
-    EXPECT_FALSE(item->Visible);
-    EXPECT_FALSE(item->Enabled);
-    EXPECT_EQ(item->Align, TacTitleBarAlign::tbaRight);
-    EXPECT_EQ(item->Style, TacTitleBarItemStyle::bsMenu);
+  const TacTitleBarItem& quality = *f.sTitleBar1->Items()[0];
+  const TacTitleBarItem& options = *f.sTitleBar1->Items()[1];
+  EXPECT_EQ(quality.Caption(), "Kvalita");
+  EXPECT_EQ(quality.DropdownMenu(), f.DropDownMenuKvalita);
+  EXPECT_EQ(quality.Width(), 65);
+  EXPECT_EQ(options.Caption(), "Možnosti");
+  EXPECT_EQ(options.DropdownMenu(), f.DropDownMenu);
+  EXPECT_EQ(options.Width(), 79);
+  for (const TacTitleBarItem* item : {&quality, &options}) {
+    EXPECT_FALSE(item->Visible());
+    EXPECT_FALSE(item->Enabled());
+    EXPECT_EQ(item->Align(), TacItemAlign::tbaRight);
+    EXPECT_EQ(item->Style(), TacBtnStyle::bsMenu);
+    EXPECT_EQ(item->Height(), 22);
   }
 
   f.Show();

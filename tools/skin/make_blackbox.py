@@ -171,7 +171,10 @@ def faces(atlas):
         "BORDERSMASK": frame_set(atlas, 8, 21, [(KEY, KEY, (20, 21, 24, 255)), (KEY, KEY, BLUE_DARK)], 0,
                                  (1, 1, 1, 1), 0),
     }
-    s["CAPTION"] = {"PARENTCLASS": "FORMTITLE", "TRANSPARENCY": 100, "HOTTRANSPARENCY": 100}
+    # The caption text lies on the title face: see-through, and without a parent
+    # class, so it does not inherit the title's border (no box around the text).
+    s["CAPTION"] = {"STATES": 2, "COLOR": tcolor(30, 32, 36), "HOTCOLOR": tcolor(36, 39, 44), "FONTCOLOR": dim,
+                    "HOTFONTCOLOR": ink, "TRANSPARENCY": 100, "HOTTRANSPARENCY": 100}
     s["PANEL"] = {
         "STATES": 1, "COLOR": tcolor(*charcoal), "FONTCOLOR": ink, "GRADIENTPERCENT": 100,
         "GRADIENTDATA": gradient((44, 46, 51), (31, 32, 36)),
