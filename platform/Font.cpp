@@ -15,6 +15,12 @@ const char* const LayoutFontFiles[] = {
     "/usr/share/wine/fonts/ms_sans_serif.ttf",
 };
 
+// "MS Sans Serif" has bitmap strikes only (cells of 13, 16 and 20 pixels): a
+// larger text would be drawn in the largest strike, far too small (the play
+// button's 21). Such texts take the scalable stand-in, as Windows substitutes
+// its TrueType sans face there.
+constexpr int MsSansSerifLargestCharHeight = 16;
+
 }  // namespace
 
 void AddLayoutFonts()
@@ -29,7 +35,9 @@ QFont ToQFont(const TFont& font)
   const QString name = QString::fromStdString(font.Name);
   QFont result(name);
   // The face itself when it is there, else a stand-in through fontconfig.
-  if (font.Name == "MS Sans Serif")
+  if (font.Name == "MS Sans Serif" && font.Height > MsSansSerifLargestCharHeight)
+    result.setFamilies({"Liberation Sans", "DejaVu Sans"});
+  else if (font.Name == "MS Sans Serif")
     result.setFamilies({name, "Liberation Sans", "DejaVu Sans"});
   else if (font.Name == "Tahoma")
     result.setFamilies({name, "DejaVu Sans", "Liberation Sans"});

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -9,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Colors.h"
 #include "platform/Exception.h"
+#include "platform/Font.h"
 #include "platform/Form.h"
 #include "platform/Timer.h"
 
@@ -164,4 +166,18 @@ TEST_F(PlatformTest, AnnouncedSettingChangesReachTheApplication)
   QCoreApplication::sendEvent(&widget, &change);  // a widget's own change is not the system's
   TApplication::Instance()->OnSettingChange = nullptr;
   EXPECT_EQ(announced, 1);
+}
+
+TEST(Fonts, LayoutFacesKeepTheirSizeAtEveryHeightTheLayoutUses)
+{
+  AddLayoutFonts();
+  // The play button's 21-pixel caption must not shrink to a bitmap strike of the small face.
+  for (int height : {11, 21, 33}) {
+    for (const char* face : {"MS Sans Serif", "Tahoma"}) {
+      TFont font;
+      font.Name = face;
+      font.Height = height;
+      EXPECT_GE(QFontMetrics(ToQFont(font)).height(), height) << face << " " << height;
+    }
+  }
 }
