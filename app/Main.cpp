@@ -82,8 +82,11 @@ void TFormTV::FormClose(TObject*)
 {
   // No tick may reach the player once it is gone.
   TimerERROR->SetEnabled(false);
-  delete Player;
+  delete Player;  // with it go the advertisement panel and its browser
   Player = nullptr;
+  pnlINFO = nullptr;
+  AdBrowser = nullptr;
+  AdPanelShown = false;
 }
 
 void TFormTV::Help1Click(TObject*) {}

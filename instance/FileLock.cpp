@@ -1,48 +1,54 @@
 #include "instance/FileLock.h"
 
-#include <cstdlib>
+#include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <thread>
-#include <unistd.h>
 
-FileLock::FileLock(const std::string& path)
-    : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
+FileLock::FileLock(int fd, off_t byte) : fd_(fd), byte_(byte)
 {
 }
 
 FileLock::~FileLock()
 {
-  if (fd_ >= 0)
-    close(fd_);
+  Unlock();
 }
 
-bool FileLock::TryLock(LockKind kind)
+bool FileLock::Apply(short type)
 {
-  if (!locked_ && fd_ >= 0)
-    locked_ = flock(fd_, (kind == LockKind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0;
-  return locked_;
+  struct flock range {};
+  range.l_type = type;
+  range.l_whence = SEEK_SET;
+  range.l_start = byte_;
+  range.l_len = 1;
+  return fcntl(fd_, F_OFD_SETLK, &range) == 0;
+}
+
+LockResult FileLock::TryLock(LockKind kind)
+{
+  if (locked_)
+    return LockResult::Taken;
+  if (Apply(kind == LockKind::Shared ? F_RDLCK : F_WRLCK)) {
+    locked_ = true;
+    return LockResult::Taken;
+  }
+  return errno == EAGAIN || errno == EACCES ? LockResult::Held : LockResult::Unusable;
 }
 
 bool FileLock::LockUntil(std::chrono::steady_clock::time_point deadline)
 {
-  while (!TryLock()) {
-    if (fd_ < 0 || std::chrono::steady_clock::now() >= deadline)
+  for (;;) {
+    const LockResult result = TryLock();
+    if (result != LockResult::Held)
+      return result == LockResult::Taken;
+    if (std::chrono::steady_clock::now() >= deadline)
       return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  return true;
 }
 
 void FileLock::Unlock()
 {
   if (locked_)
-    flock(fd_, LOCK_UN);
+    Apply(F_UNLCK);
   locked_ = false;
-}
-
-std::string FileLock::Folder()
-{
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  return runtime && runtime[0] == '/' ? runtime : "/tmp";
 }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
@@ -30,10 +31,16 @@ constexpr size_t RecordSize = 6;
 constexpr size_t LimitOffset = 4;
 constexpr size_t CountOffset = 5;
 
-std::string LockPath(const std::string& recordName, const char* role)
-{
-  return FileLock::Folder() + "/" + recordName + "." + std::to_string(geteuid()) + "." + role + ".lock";
-}
+// Locks on bytes of the record itself, so that only the record's name and the
+// user decide which copies meet. The running copy holds the owner byte for its
+// whole run; look-up, creation and count changes happen under the gate byte;
+// copies handing over hold the hand-over byte shared.
+constexpr off_t OwnerByte = 0;
+constexpr off_t GateByte = 1;
+constexpr off_t HandOverByte = 2;
+
+// An ending owner may remove the name while a new copy waits for the gate.
+constexpr int OpenAttempts = 5;
 
 uint32_t OwnId()
 {
@@ -64,38 +71,66 @@ TOneInstance::TOneInstance(TComponent* AOwner) : TComponent(AOwner)
   if (liveCount_.Value() > 1)
     throw Exception(FormatText("Only one copy of %s can be used on one application", "TOneInstance"));
   recordName_ = FormatText("TOneInstance::%d", static_cast<int32_t>(ProgramFileSize()));
-  gate_ = std::make_unique<FileLock>(LockPath(recordName_, "gate"));
-  ownerLock_ = std::make_unique<FileLock>(LockPath(recordName_, "owner"));
-  // Past the deadline the owner lock alone decides; only the count may then race.
-  gate_->LockUntil(Clock::now() + GateTimeout);
-  if (ownerLock_->TryLock()) {
+  std::string reason;
+  for (int attempt = 0; attempt < OpenAttempts; ++attempt) {
+    gate_.reset();
+    record_ = SharedBlock::OpenOrCreate(recordName_, reason);
+    if (!record_) {
+      RunUnguarded(reason);
+      return;
+    }
+    gate_ = std::make_unique<FileLock>(record_->Fd(), GateByte);
+    // Past the deadline the owner byte alone decides; only the count may then race.
+    gate_->LockUntil(Clock::now() + GateTimeout);
+    if (record_->Linked())
+      break;
+  }
+  ownerLock_ = std::make_unique<FileLock>(record_->Fd(), OwnerByte);
+  switch (ownerLock_->TryLock()) {
+  case LockResult::Taken:
     BecomeFirstCopy();
     gate_->Unlock();
     return;
+  case LockResult::Unusable:
+    RunUnguarded("the system refuses a lock on /" + recordName_);
+    return;
+  case LockResult::Held:
+    break;
   }
-  auto record = SharedBlock::Open(recordName_);
-  if (!record || !record->Map(RecordSize))
-    _exit(0);  // a live copy without a record: turned away without hand-over
+  auto record = std::move(record_);
+  ownerLock_.reset();
+  if (!record->Map(RecordSize))
+    _exit(0);  // a live copy without a usable record: turned away without hand-over
   TurnAway(*record);
 }
 
 TOneInstance::~TOneInstance()
 {
-  if (!gate_)
+  if (!record_)
     return;
   gate_->LockUntil(Clock::now() + GateTimeout);
   endpoint_.reset();
-  record_.reset();
+  SharedBlock::Remove(recordName_);  // copies waiting for the gate see it gone and open anew
   ownerLock_.reset();
-  gate_->Unlock();
+  gate_.reset();
+  record_.reset();
 }
 
-// Any record found here was left by a copy that is gone: it is replaced.
+void TOneInstance::RunUnguarded(const std::string& reason)
+{
+  std::fprintf(stderr, "TOneInstance: %s; this copy runs without the single-instance guard\n", reason.c_str());
+  gate_.reset();
+  ownerLock_.reset();
+  record_.reset();
+}
+
+// A record found here without an owner was left by a copy that is gone: it is reused.
 void TOneInstance::BecomeFirstCopy()
 {
-  record_ = SharedBlock::Create(recordName_, RecordSize);
-  if (record_ && !record_->Map(RecordSize))
-    record_.reset();
+  if (!record_->Resize(0) || !record_->Resize(RecordSize) || !record_->Map(RecordSize)) {
+    record_->Unmap();  // still guarded by the owner byte, only without hand-over
+    return;
+  }
   uint32_t id = OwnId();
   try {
     endpoint_ = std::make_unique<MessageEndpoint>(
@@ -103,8 +138,6 @@ void TOneInstance::BecomeFirstCopy()
   } catch (const Exception&) {
     id = 0;  // no endpoint: new copies find nobody to hand over to and end anyway
   }
-  if (!record_)
-    return;  // still guarded by the owner lock, only without hand-over
   std::memcpy(record_->Data(), &id, sizeof(id));
   record_->Data()[LimitOffset] = static_cast<uint8_t>(maxNewInstances_);
   record_->Data()[CountOffset] = 0;
@@ -115,8 +148,8 @@ void TOneInstance::TurnAway(SharedBlock& record)
   uint8_t* data = record.Data();
   // Copies handing over hold this lock shared; if none does, a count above 0 was
   // left by a copy killed while handing over.
-  FileLock handing(LockPath(recordName_, "handover"));
-  if (handing.TryLock())
+  FileLock handing(record.Fd(), HandOverByte);
+  if (handing.TryLock() == LockResult::Taken)
     data[CountOffset] = 0;
   handing.Unlock();
   const int limit = static_cast<int8_t>(data[LimitOffset]);
@@ -139,7 +172,7 @@ void TOneInstance::TurnAway(SharedBlock& record)
 
 void TOneInstance::OnMessage(const TransportMessage& message, const std::function<void(uint32_t)>& reply)
 {
-  if (message.Msg != WM_NEWINSTANCE || message.LParam != WM_NEWINSTANCE || !record_)
+  if (message.Msg != WM_NEWINSTANCE || message.LParam != WM_NEWINSTANCE || !RecordData())
     return;
   const uint32_t h = message.WParam;
   TApplication::Guarded([&] {
@@ -159,12 +192,17 @@ std::u16string TOneInstance::About() const
 
 int8_t TOneInstance::MaxNewInstances() const
 {
-  return record_ ? static_cast<int8_t>(record_->Data()[LimitOffset]) : maxNewInstances_;
+  return RecordData() ? static_cast<int8_t>(RecordData()[LimitOffset]) : maxNewInstances_;
 }
 
 void TOneInstance::SetMaxNewInstances(int8_t value)
 {
   maxNewInstances_ = value;
-  if (record_)
-    record_->Data()[LimitOffset] = static_cast<uint8_t>(value);
+  if (RecordData())
+    RecordData()[LimitOffset] = static_cast<uint8_t>(value);
+}
+
+uint8_t* TOneInstance::RecordData() const
+{
+  return record_ ? record_->Data() : nullptr;
 }

@@ -6,11 +6,12 @@
 //
 // Between copies: the instance record "TOneInstance::<size>" (6 bytes: endpoint
 // id, limit, hand-over count) and two hand-over blocks in shared memory, and the
-// hand-over message to the running copy's endpoint. Look-up and creation of the
-// record, and changes of the count, happen under one lock file; a second lock,
-// held by the running copy for its whole run, tells a live owner from a record
-// left behind by a crash; a third, held shared by the copies handing over, lets
-// a count left by a killed copy be repaired.
+// hand-over message to the running copy's endpoint. Locks on bytes of the record
+// itself keep look-up, creation and count changes atomic, tell a live owner from
+// a record left behind by a crash, and let a count left by a killed copy be
+// repaired. A record that cannot be used (another user's, or refused by the
+// system) is never taken for a running copy: the program then runs unguarded and
+// says why on standard error.
 
 #include <cstdint>
 #include <functional>
@@ -54,6 +55,8 @@ private:
   };
 
   void BecomeFirstCopy();
+  void RunUnguarded(const std::string& reason);
+  uint8_t* RecordData() const;
   [[noreturn]] void TurnAway(SharedBlock& record);
   void OnMessage(const TransportMessage& message, const std::function<void(uint32_t)>& reply);
 

@@ -55,6 +55,31 @@ std::optional<uint32_t> Exchange(int fd, const TransportMessage& message, Clock:
   }
 }
 
+// Receives one message with its sender's credentials; false when none is waiting.
+bool ReceiveOne(int fd, TransportMessage& message, sockaddr_un& sender, socklen_t& senderLength, uid_t& senderUid)
+{
+  iovec data{&message, sizeof(message)};
+  alignas(cmsghdr) char control[CMSG_SPACE(sizeof(ucred))];
+  msghdr header{};
+  header.msg_name = &sender;
+  header.msg_namelen = sizeof(sender);
+  header.msg_iov = &data;
+  header.msg_iovlen = 1;
+  header.msg_control = control;
+  header.msg_controllen = sizeof(control);
+  if (recvmsg(fd, &header, 0) != static_cast<ssize_t>(sizeof(message)))
+    return false;
+  senderLength = header.msg_namelen;
+  senderUid = static_cast<uid_t>(-1);  // no credentials: nobody
+  for (cmsghdr* item = CMSG_FIRSTHDR(&header); item; item = CMSG_NXTHDR(&header, item))
+    if (item->cmsg_level == SOL_SOCKET && item->cmsg_type == SCM_CREDENTIALS) {
+      ucred credentials;
+      std::memcpy(&credentials, CMSG_DATA(item), sizeof(credentials));
+      senderUid = credentials.uid;
+    }
+  return true;
+}
+
 }  // namespace
 
 MessageEndpoint::MessageEndpoint(uint32_t id, Handler handler)
@@ -62,7 +87,10 @@ MessageEndpoint::MessageEndpoint(uint32_t id, Handler handler)
 {
   sockaddr_un address;
   const socklen_t length = EndpointAddress(id, address);
-  if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+  const int passCredentials = 1;
+  // The kernel then tells who sent each message: only this user's own copies are heard.
+  if (fd_ < 0 || setsockopt(fd_, SOL_SOCKET, SO_PASSCRED, &passCredentials, sizeof(passCredentials)) != 0 ||
+      bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0) {
     const std::string reason = std::strerror(errno);
     if (fd_ >= 0)
       close(fd_);
@@ -82,9 +110,11 @@ void MessageEndpoint::ReceiveAll()
 {
   TransportMessage message;
   sockaddr_un sender;
-  socklen_t senderLength = sizeof(sender);
-  while (recvfrom(fd_, &message, sizeof(message), 0, reinterpret_cast<sockaddr*>(&sender), &senderLength) ==
-         static_cast<ssize_t>(sizeof(message))) {
+  socklen_t senderLength = 0;
+  uid_t senderUid;
+  while (ReceiveOne(fd_, message, sender, senderLength, senderUid)) {
+    if (senderUid != geteuid())
+      continue;  // another user's message is dropped unanswered
     bool replied = false;
     const Reply reply = [&](uint32_t result) {
       if (!std::exchange(replied, true))
@@ -92,7 +122,6 @@ void MessageEndpoint::ReceiveAll()
     };
     handler_(message, reply);
     reply(0);
-    senderLength = sizeof(sender);
   }
 }
 

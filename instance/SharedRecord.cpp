@@ -1,6 +1,7 @@
 #include "instance/SharedRecord.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -59,6 +60,23 @@ std::unique_ptr<SharedBlock> SharedBlock::Create(const std::string& name, size_t
   return block;
 }
 
+std::unique_ptr<SharedBlock> SharedBlock::OpenOrCreate(const std::string& name, std::string& reason)
+{
+  const std::string shmName = ShmName(name);
+  const int fd = shm_open(shmName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    reason = "cannot open " + shmName + ": " + std::strerror(errno);
+    return nullptr;
+  }
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid()) {
+    reason = shmName + " belongs to another user";
+    close(fd);
+    return nullptr;
+  }
+  return std::unique_ptr<SharedBlock>(new SharedBlock(fd, name, false));
+}
+
 void SharedBlock::Remove(const std::string& name)
 {
   shm_unlink(ShmName(name).c_str());
@@ -84,4 +102,15 @@ void SharedBlock::Unmap()
     munmap(data_, mapped_);
   data_ = nullptr;
   mapped_ = 0;
+}
+
+bool SharedBlock::Resize(size_t size)
+{
+  return ftruncate(fd_, static_cast<off_t>(size)) == 0;
+}
+
+bool SharedBlock::Linked() const
+{
+  struct stat info {};
+  return fstat(fd_, &info) == 0 && info.st_nlink > 0;
 }

@@ -18,11 +18,19 @@ public:
   static std::unique_ptr<SharedBlock> Open(const std::string& name);
   // A new zero-filled block, replacing a leftover of the same name; null if the system refuses.
   static std::unique_ptr<SharedBlock> Create(const std::string& name, size_t size);
+  // The block of that name, made empty if there is none. Null, with the reason, when
+  // it cannot be opened or is not this user's own.
+  static std::unique_ptr<SharedBlock> OpenOrCreate(const std::string& name, std::string& reason);
   static void Remove(const std::string& name);
 
   // Maps the first size bytes; false if the block is smaller or cannot be mapped.
   bool Map(size_t size);
   void Unmap();
+  // Sets the size; new bytes are zero.
+  bool Resize(size_t size);
+  // False once the name no longer leads to this block.
+  bool Linked() const;
+  int Fd() const { return fd_; }
   uint8_t* Data() const { return data_; }
   size_t MappedSize() const { return mapped_; }
 

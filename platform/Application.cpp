@@ -108,7 +108,7 @@ void TApplication::ShowException(const std::exception& error)
 
 namespace {
 
-enum class BoxKind { Error, Information };
+enum class BoxKind { Error, Warning, Information };
 
 void ShowBox(BoxKind kind, const std::string& text)
 {
@@ -124,6 +124,8 @@ void ShowBox(BoxKind kind, const std::string& text)
     std::fprintf(stderr, "%s\n", text.c_str());
   } else if (kind == BoxKind::Error) {
     QMessageBox::critical(nullptr, QString::fromStdString(title), QString::fromStdString(text));
+  } else if (kind == BoxKind::Warning) {
+    QMessageBox::warning(nullptr, QString::fromStdString(title), QString::fromStdString(text));
   } else {
     QMessageBox::information(nullptr, QString::fromStdString(title), QString::fromStdString(text));
   }
@@ -139,6 +141,11 @@ void TApplication::ShowError(const std::string& text)
 void TApplication::ShowMessage(const std::string& text)
 {
   ShowBox(BoxKind::Information, text);
+}
+
+void TApplication::ShowWarning(const std::string& text)
+{
+  ShowBox(BoxKind::Warning, text);
 }
 
 void TApplication::SetErrorBoxHook(ErrorBoxHook hook)

@@ -32,6 +32,8 @@ public:
   static void ShowError(const std::string& text);
   // An information box with the same title (through the same hook).
   static void ShowMessage(const std::string& text);
+  // A warning box with the same title (through the same hook).
+  static void ShowWarning(const std::string& text);
   // Replaces the error box (tests record the texts instead of showing a modal box).
   using ErrorBoxHook = std::function<void(const std::string& title, const std::string& text)>;
   static void SetErrorBoxHook(ErrorBoxHook hook);

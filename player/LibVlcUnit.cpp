@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
 #include "platform/Application.h"
@@ -19,27 +20,44 @@ namespace {
 
 constexpr const char* kLibraryName = "libvlc.so.5";
 
-// Makes `directory` the working directory for its lifetime; a failure to enter it is ignored.
+// Makes `directory` the working directory for its lifetime; a failure to enter it
+// is ignored. The previous one is held open, so that it comes back even when it
+// was deleted or renamed meanwhile (a path would not lead back to it).
 class TWorkingDirectoryScope {
 public:
   explicit TWorkingDirectoryScope(const std::string& directory)
+      : saved_(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC))
   {
-    std::error_code error;
-    saved_ = std::filesystem::current_path(error);
-    std::filesystem::current_path(directory, error);
+    entered_ = saved_ >= 0 && chdir(directory.c_str()) == 0;
   }
   ~TWorkingDirectoryScope()
   {
-    std::error_code error;
-    if (!saved_.empty())
-      std::filesystem::current_path(saved_, error);
+    if (entered_ && fchdir(saved_) != 0)
+      std::perror("libvlc: the working directory cannot be restored");
+    if (saved_ >= 0)
+      close(saved_);
   }
   TWorkingDirectoryScope(const TWorkingDirectoryScope&) = delete;
   TWorkingDirectoryScope& operator=(const TWorkingDirectoryScope&) = delete;
 
 private:
-  std::filesystem::path saved_;
+  int saved_;
+  bool entered_ = false;
 };
+
+// The program's directory from /proc/self/exe, else from the first command-line
+// argument. Never empty: a bare library name would be looked up on the system's
+// search path and load some other copy.
+std::string ProgramDirectory()
+{
+  std::string directory = ExtractFilePath(ExeName());
+  if (directory.empty()) {
+    std::error_code error;
+    const std::filesystem::path first = std::filesystem::absolute(program_invocation_name, error);
+    directory = error ? std::string() : ExtractFilePath(first.string());
+  }
+  return directory.empty() ? "./" : directory;
+}
 
 // Why dlopen failed, as an errno: dlopen leaves none behind, so the file is opened
 // once more to learn it. A file that opens but does not load is not an executable.
@@ -87,7 +105,7 @@ void LoadLibVlc()
   if (LibVlcHandle)
     return;
   LibVlcLoadError.clear();
-  LibVlcDirectory = ExtractFilePath(ExeName());
+  LibVlcDirectory = ProgramDirectory();
   int openError = 0;
   LibVlcHandle = OpenLibrary(LibVlcDirectory, openError);
   if (!LibVlcHandle) {

@@ -11,10 +11,11 @@ void StartSkinEngine(int argc, char** argv)
   SetSystemColorResolver(&ColorToRGB);
   StartSkinWindows();
   SetSkinMessageHook([](TacMessageKind kind, const std::string& text) {
-    if (kind == TacMessageKind::Information)
-      TApplication::ShowMessage(text);
-    else
-      TApplication::ShowError(text);
+    switch (kind) {
+    case TacMessageKind::Information: TApplication::ShowMessage(text); break;
+    case TacMessageKind::Warning: TApplication::ShowWarning(text); break;
+    case TacMessageKind::Error: TApplication::ShowError(text); break;
+    }
   });
   InitSkinEngine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
 }

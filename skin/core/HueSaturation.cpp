@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 
@@ -97,9 +98,15 @@ void ShiftSkin(TacSkinTables& tables, TsSkinData& data, const TacColorShift& shi
     return;
   const std::set<std::string> kept = shift.HueOffset != 0 ? KeptButtons(data.BIKeepHue) : std::set<std::string>();
   ShiftMaster(tables, kept, shift);
+  // Masks share pictures: each is shifted once and stays shared.
+  std::map<const TBitmap32*, TBitmapRef> shifted;
   for (TsMaskData& mask : tables.Masks)
-    if (mask.Picture && !(mask.SectionName == kGlobalInfo && kept.count(mask.KeyName)))
-      mask.Picture = ShiftBitmap(*mask.Picture, shift);
+    if (mask.Picture && !(mask.SectionName == kGlobalInfo && kept.count(mask.KeyName))) {
+      TBitmapRef& done = shifted[mask.Picture.get()];
+      if (!done)
+        done = ShiftBitmap(*mask.Picture, shift);
+      mask.Picture = done;
+    }
   for (TsGeneralData& section : tables.Sections)
     for (TsGenState& state : section.States)
       ShiftState(state, shift);

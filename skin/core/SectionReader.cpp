@@ -1,5 +1,6 @@
 #include "skin/core/SectionReader.h"
 
+#include "skin/core/InheritedValues.h"
 #include "skin/core/SkinColors.h"
 #include "skin/core/SkinData.h"
 #include "skin/core/SkinIni.h"
@@ -95,38 +96,50 @@ void Store(const TacSectionKey& key, const std::string& value, TsGeneralData& da
   }
 }
 
-// Looks keys up in a section and then along its PARENTCLASS chain. The chain is
-// cut at "?", at a section naming itself, and after as many steps as there are
-// sections, so that cycles end.
+// Numbers equal to -1 (or unreadable) count as absent while searching.
+bool Present(const TacSectionKey& key, const std::string& raw)
+{
+  if (key.Kind == TacKeyKind::Integer || key.Kind == TacKeyKind::Color)
+    return StrToIntDef(raw, -1) != -1;
+  return !raw.empty();
+}
+
+// Every key of every section looked up in the section and then along its
+// PARENTCLASS chain, resolved once for the whole file. The chain is cut at "?",
+// at a section naming itself and where a loop closes.
 class TacInheritedReader {
 public:
-  explicit TacInheritedReader(const TacSkinIni& ini) : ini_(ini) {}
+  explicit TacInheritedReader(const TacSkinIni& ini) : ini_(ini)
+  {
+    const std::vector<TacIniSection>& sections = ini.Sections();
+    const auto parent = [&](int i) {
+      const std::string* name = sections[i].Find("PARENTCLASS");
+      if (!name || name->empty() || *name == "?" || *name == sections[i].Name)
+        return -1;
+      return ini.SectionIndex(*name);
+    };
+    for (const TacSectionKey& key : kSectionKeys) {
+      const auto own = [&](int i) -> const std::string* {
+        const std::string* raw = sections[i].Find(key.Key);
+        return raw && Present(key, *raw) ? raw : nullptr;
+      };
+      values_.push_back(InheritAlongChains<const std::string*>(sections.size(), parent, own, nullptr));
+    }
+  }
 
+  // The value for the section of that name (the first of its name, as lookups by name find).
   std::string Value(const std::string& section, const TacSectionKey& key) const
   {
-    std::string current = section;
-    for (size_t step = 0; step <= ini_.Sections().size(); ++step) {
-      const std::optional<std::string> raw = ini_.Read(current, key.Key);
-      if (raw && Present(key, *raw))
-        return *raw;
-      const std::optional<std::string> parent = ini_.Read(current, "PARENTCLASS");
-      if (!parent || parent->empty() || *parent == "?" || *parent == current)
-        break;
-      current = *parent;
-    }
+    const int number = ini_.SectionIndex(section);
+    const std::string* raw = number < 0 ? nullptr : values_[static_cast<size_t>(&key - kSectionKeys)][number];
+    if (raw)
+      return *raw;
     return key.TextDefault ? key.TextDefault : std::to_string(key.Default);
   }
 
 private:
-  // Numbers equal to -1 (or unreadable) count as absent while searching.
-  static bool Present(const TacSectionKey& key, const std::string& raw)
-  {
-    if (key.Kind == TacKeyKind::Integer || key.Kind == TacKeyKind::Color)
-      return StrToIntDef(raw, -1) != -1;
-    return !raw.empty();
-  }
-
   const TacSkinIni& ini_;
+  std::vector<std::vector<const std::string*>> values_;  // per key, per section
 };
 
 void FinishStates(TsGeneralData& data)
@@ -216,24 +229,51 @@ void ApplyCommonSections(const TacSkinIni& common, TacSkinTables& tables)
   }
 }
 
+namespace {
+
+// For every section: the first mask found by `own` in it or along its parents.
+template <class Own>
+std::vector<int> InheritedMasks(const TacSkinTables& tables, const Own& own)
+{
+  const auto parent = [&](int i) {
+    const TsGeneralData& data = tables.Sections[i];
+    return data.ParentClass.empty() || data.ParentClass == data.SectionName ? -1 : tables.FindSection(data.ParentClass);
+  };
+  return InheritAlongChains<int>(tables.Sections.size(), parent, [&](int i) { return own(tables.Sections[i].SectionName); }, -1);
+}
+
+std::vector<int> InheritedMask(const TacSkinTables& tables, const std::string& key)
+{
+  return InheritedMasks(tables, [&](const std::string& name) { return tables.FindOwnMask(name, key); });
+}
+
+std::vector<int> InheritedTexture(const TacSkinTables& tables, const std::string& key)
+{
+  return InheritedMasks(tables, [&](const std::string& name) { return tables.FindOwnTexture(name, key); });
+}
+
+}  // namespace
+
 void ResolveSectionMasks(TacSkinTables& tables)
 {
+  const std::vector<int> border = InheritedMask(tables, "BORDERSMASK");
+  const std::vector<int> topLeft = InheritedMask(tables, "IMGTOPLEFT");
+  const std::vector<int> topRight = InheritedMask(tables, "IMGTOPRIGHT");
+  const std::vector<int> bottomLeft = InheritedMask(tables, "IMGBTMLEFT");
+  const std::vector<int> bottomRight = InheritedMask(tables, "IMGBTMRIGHT");
+  const std::vector<int> texture = InheritedTexture(tables, "PATTERN");
+  const std::vector<int> hotTexture = InheritedTexture(tables, "HOTPATTERN");
   for (size_t i = 0; i < tables.Sections.size(); ++i) {
     TsGeneralData& data = tables.Sections[i];
     if (data.SectionName == kGlobalInfo)
       continue;
-    const int number = static_cast<int>(i);
-    const std::string& name = data.SectionName;
-    data.BorderMaskIndex = tables.FindMask(number, name, "BORDERSMASK");
-    data.ImgTopLeft = tables.FindMask(number, name, "IMGTOPLEFT");
-    data.ImgTopRight = tables.FindMask(number, name, "IMGTOPRIGHT");
-    data.ImgBottomLeft = tables.FindMask(number, name, "IMGBTMLEFT");
-    data.ImgBottomRight = tables.FindMask(number, name, "IMGBTMRIGHT");
-    data.States[ksNormal].TextureIndex = tables.FindTexture(number, name, "PATTERN");
-    int& hotTexture = data.States[ksHot].TextureIndex;
-    if (data.StateCount > 1)
-      hotTexture = tables.FindTexture(number, name, "HOTPATTERN");
-    else
-      hotTexture = data.States[ksNormal].TextureIndex;  // the hot state is a copy of the normal one
+    data.BorderMaskIndex = border[i];
+    data.ImgTopLeft = topLeft[i];
+    data.ImgTopRight = topRight[i];
+    data.ImgBottomLeft = bottomLeft[i];
+    data.ImgBottomRight = bottomRight[i];
+    data.States[ksNormal].TextureIndex = texture[i];
+    // With one state the hot state is a copy of the normal one.
+    data.States[ksHot].TextureIndex = data.StateCount > 1 ? hotTexture[i] : texture[i];
   }
 }

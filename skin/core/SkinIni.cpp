@@ -9,10 +9,14 @@
 
 const std::string* TacIniSection::Find(std::string_view key) const
 {
-  for (const TacIniKey& entry : Keys)
-    if (entry.Name == key)
-      return &entry.Value;
-  return nullptr;
+  const auto found = index_.find(key);
+  return found == index_.end() ? nullptr : &Keys[found->second].Value;
+}
+
+void TacIniSection::Add(std::string_view key, std::string_view value)
+{
+  if (index_.emplace(std::string(key), Keys.size()).second)
+    Keys.push_back({std::string(key), std::string(value)});
 }
 
 TacSkinIni::TacSkinIni(std::string_view text)
@@ -34,25 +38,30 @@ void TacSkinIni::AddLine(std::string_view raw)
     return;
   if (line.front() == '[') {
     const size_t close = line.find(']');
-    if (close != std::string_view::npos)
-      sections_.push_back({std::string(TrimBlanks(line.substr(1, close - 1))), {}});
+    if (close != std::string_view::npos) {
+      sections_.emplace_back().Name = TrimBlanks(line.substr(1, close - 1));
+      index_.emplace(sections_.back().Name, sections_.size() - 1);
+    }
     return;
   }
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos || equals == 0 || sections_.empty())
     return;
-  TacIniSection& section = sections_.back();
   const std::string_view key = TrimBlanks(line.substr(0, equals));
-  if (!key.empty() && !section.Find(key))
-    section.Keys.push_back({std::string(key), std::string(TrimBlanks(line.substr(equals + 1)))});
+  if (!key.empty())
+    sections_.back().Add(key, TrimBlanks(line.substr(equals + 1)));
 }
 
 const TacIniSection* TacSkinIni::FindSection(std::string_view name) const
 {
-  for (const TacIniSection& section : sections_)
-    if (section.Name == name)
-      return &section;
-  return nullptr;
+  const int index = SectionIndex(name);
+  return index < 0 ? nullptr : &sections_[static_cast<size_t>(index)];
+}
+
+int TacSkinIni::SectionIndex(std::string_view name) const
+{
+  const auto found = index_.find(name);
+  return found == index_.end() ? -1 : static_cast<int>(found->second);
 }
 
 std::optional<std::string> TacSkinIni::Read(std::string_view section, std::string_view key) const

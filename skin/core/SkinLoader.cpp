@@ -5,6 +5,7 @@
 #include "skin/core/SectionReader.h"
 #include "skin/core/SkinIni.h"
 #include "skin/core/SkinSource.h"
+#include "skin/core/TableLimits.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ TacSkinLoader::TacSkinLoader(const TacSkinIni& ini, const TacSkinSource& picture
 TacLoadedSkin TacSkinLoader::Load()
 {
   skin_ = {};
+  pictureCache_ = std::make_unique<TacPictureCache>(decode_);
   ReadSkinData(ini_, skin_.Data);
   const TacSkinIni common(commonText_);
   ReadMaster();
@@ -39,24 +41,16 @@ TacLoadedSkin TacSkinLoader::Load()
   ApplyCommonSections(common, skin_.Tables);
   ResolveSectionMasks(skin_.Tables);
   ShiftSkin(skin_.Tables, skin_.Data, shift_);
+  ClampTables(skin_.Tables, skin_.Data);
   skin_.Tables.UpdateCachedIndexes();
+  pictureCache_.reset();
   return std::move(skin_);
-}
-
-// The decoded picture, or null when the file is missing; undecodable data throws.
-TBitmapRef TacSkinLoader::Picture(const TacSkinSource& source, const std::string& name) const
-{
-  const std::optional<std::vector<uint8_t>> bytes = source.Read(name);
-  if (!bytes)
-    return nullptr;
-  TBitmapRef picture = decode_(*bytes, name);
-  return picture && !picture->Empty() ? picture : nullptr;
 }
 
 void TacSkinLoader::ReadMaster()
 {
   if (!skin_.Data.MasterBitmap.empty())
-    skin_.Tables.MasterBitmap = Picture(pictures_, skin_.Data.MasterBitmap);
+    skin_.Tables.MasterBitmap = pictureCache_->Picture(pictures_, skin_.Data.MasterBitmap);
 }
 
 void TacSkinLoader::ReadMasks()
@@ -89,11 +83,11 @@ void TacSkinLoader::AddMask(const std::string& section, const std::string& key, 
     return;
   TsMaskData& mask = entry.Mask;
   if (entry.Format != TacEntryFormat::MasterRegion) {
-    mask.Picture = Picture(source, entry.FileName);
+    mask.Picture = pictureCache_->Picture(source, entry.FileName);
     if (!mask.Picture)
       return;
     if (entry.Format == TacEntryFormat::PictureFile)
-      mask.Picture = PrepareEntryPicture(*mask.Picture, skin_.Data.Version > kPremultipliedVersion);
+      mask.Picture = pictureCache_->EntryPicture(mask.Picture, skin_.Data.Version > kPremultipliedVersion);
     FinishPictureEntry(entry, mask.Picture->Width, mask.Picture->Height);
   }
   const TBitmap32* picture = skin_.Tables.MaskPicture(mask);
@@ -110,7 +104,7 @@ void TacSkinLoader::ReadPatterns(const TacSkinIni& ini, const TacSkinSource& sou
     for (const TacIniKey& key : section.Keys) {
       if (!IsJpegName(key.Value))
         continue;
-      TBitmapRef picture = Picture(source, key.Value);
+      TBitmapRef picture = pictureCache_->Picture(source, key.Value);
       if (!picture)
         continue;
       if (alwaysPattern || int64_t(picture->Width) * picture->Height > kMaxMaskPatternPixels) {

@@ -1,22 +1,22 @@
 #pragma once
 // Reads one skin into fresh tables, in the fixed order: master bitmap, masks,
 // patterns, sections (with the common sections), section masks, hue and
-// saturation, cached indexes. Throws Exception on structural damage (a bad
-// fixed-column entry, an unreadable picture); missing pictures are skipped.
+// saturation, value ranges, cached indexes. Throws Exception on structural damage (a bad
+// fixed-column entry, an unreadable picture, pictures beyond the skin's memory
+// limit); missing pictures and pictures without width are skipped.
 
 #include "skin/core/HueSaturation.h"
+#include "skin/core/PictureCache.h"
 #include "skin/core/SkinData.h"
 #include "skin/core/SkinTables.h"
 
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class TacSkinIni;
 class TacSkinSource;
 struct TacMaskEntry;
-
-using TacPictureDecoder = std::function<TBitmapRef(const std::vector<uint8_t>& data, const std::string& fileName)>;
 
 struct TacLoadedSkin {
   TsSkinData Data;
@@ -36,7 +36,6 @@ public:
   TacLoadedSkin Load();
 
 private:
-  TBitmapRef Picture(const TacSkinSource& source, const std::string& name) const;
   void ReadMaster();
   void ReadMasks();
   void ReadCommonMasks(const TacSkinIni& common);
@@ -50,4 +49,5 @@ private:
   std::string commonText_;
   TacColorShift shift_;
   TacLoadedSkin skin_;
+  std::unique_ptr<TacPictureCache> pictureCache_;  // during Load only
 };

@@ -43,10 +43,10 @@ bool IsFolder(const std::string& path)
 void TsSkinManager::LoadCurrentSkin()
 {
   const std::string directory = WithSeparator(ResolvedSkinDirectory());
-  const std::string packed = PackedSkinPath(directory, skinName_);
+  const std::string packed = MatchingPath(PackedSkinPath(directory, skinName_));
   std::error_code error;
   packedSource_ = std::filesystem::is_regular_file(packed, error);
-  if (packedSource_ && SkinPreviewMode() && IsFolder(directory + skinName_))
+  if (packedSource_ && SkinPreviewMode() && IsFolder(MatchingPath(directory + skinName_)))
     packedSource_ = false;
   if (packedSource_)
     LoadPacked(packed);
@@ -63,12 +63,13 @@ void TsSkinManager::LoadPacked(const std::string& path)
 
 void TsSkinManager::LoadFolder()
 {
-  skinData_.PicturePath = WithSeparator(ResolvedSkinDirectory()) + skinName_ + "/";
+  const std::string folder = WithSeparator(WithSeparator(ResolvedSkinDirectory()) + skinName_);
+  skinData_.PicturePath = WithSeparator(MatchingPath(folder));
   if (!previewOptions_.empty()) {
     LoadTables(TacSkinIni(previewOptions_), nullptr);
     return;
   }
-  const std::optional<std::vector<uint8_t>> options = ReadWholeFile(skinData_.PicturePath + kOptionsFileName);
+  const std::optional<std::vector<uint8_t>> options = ReadWholeFile(MatchingPath(skinData_.PicturePath + kOptionsFileName));
   if (!options) {
     LoadStored();
     return;

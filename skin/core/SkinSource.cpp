@@ -38,6 +38,17 @@ std::optional<std::vector<uint8_t>> TacFolderSource::Read(const std::string& nam
   return other ? ReadWholeFile(other->string()) : std::nullopt;
 }
 
+std::string MatchingPath(const std::string& path)
+{
+  std::error_code error;
+  const fs::path given(path);
+  const fs::path wanted = given.has_filename() ? given : given.parent_path();  // "X/" names X
+  if (wanted.empty() || fs::exists(wanted, error))
+    return path;
+  const std::optional<fs::path> other = FindIgnoringCase(wanted.parent_path(), wanted.filename().string());
+  return other ? other->string() : path;
+}
+
 std::optional<std::vector<uint8_t>> TacPackedSource::Read(const std::string& name) const
 {
   const TacPackedEntry* entry = skin_.Find(name);

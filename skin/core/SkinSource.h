@@ -38,6 +38,11 @@ private:
   const TacPackedSkin& skin_;
 };
 
+// `path` when it exists, else the entry of its folder whose name matches its last
+// part ignoring case (skins made on Windows name their files in any case), else
+// `path` unchanged.
+std::string MatchingPath(const std::string& path);
+
 inline constexpr size_t kMaxSkinFileSize = 256u << 20;
 
 // The whole file, or nullopt when it is missing or not a regular file; throws

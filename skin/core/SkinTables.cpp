@@ -27,16 +27,49 @@ constexpr TacCachedSection kCachedSections[] = {
     {"SCROLLBAR2V", false, true},
 };
 
+// One key for a section and key name pair; the length keeps any pair apart.
+std::string PairKey(const std::string& section, const std::string& key)
+{
+  return std::to_string(section.size()) + ':' + section + key;
+}
+
 }  // namespace
+
+void TacSkinTables::CatchUp() const
+{
+  if (Sections.size() < sectionsIndexed_ || Masks.size() < masksIndexed_ || Patterns.size() < patternsIndexed_) {
+    sectionIndex_.clear();
+    maskIndex_.clear();
+    textureIndex_.clear();
+    patternIndex_.clear();
+    sectionsIndexed_ = masksIndexed_ = patternsIndexed_ = 0;
+  }
+  for (; sectionsIndexed_ < Sections.size(); ++sectionsIndexed_)
+    sectionIndex_.emplace(Sections[sectionsIndexed_].SectionName, sectionsIndexed_);
+  for (; masksIndexed_ < Masks.size(); ++masksIndexed_) {
+    const TsMaskData& mask = Masks[masksIndexed_];
+    const std::string key = PairKey(mask.SectionName, mask.KeyName);
+    maskIndex_.emplace(key, masksIndexed_);
+    if (mask.EntryKind == ekTexture)
+      textureIndex_.emplace(key, masksIndexed_);
+  }
+  for (; patternsIndexed_ < Patterns.size(); ++patternsIndexed_)
+    patternIndex_.emplace(PairKey(Patterns[patternsIndexed_].SectionName, Patterns[patternsIndexed_].KeyName),
+                          patternsIndexed_);
+}
+
+int TacSkinTables::Lookup(const TacNameIndex& index, const std::string& key)
+{
+  const auto found = index.find(key);
+  return found == index.end() ? -1 : static_cast<int>(found->second);
+}
 
 int TacSkinTables::FindSection(const std::string& name) const
 {
   if (name.empty())
     return -1;
-  for (size_t i = 0; i < Sections.size(); ++i)
-    if (Sections[i].SectionName == name)
-      return static_cast<int>(i);
-  return -1;
+  CatchUp();
+  return Lookup(sectionIndex_, name);
 }
 
 // Runs `own` on the section, then on its parent chain. A chain can be at most as
@@ -62,10 +95,14 @@ int TacSkinTables::SearchInherited(int sectionNumber, const std::string& section
 
 int TacSkinTables::FindOwnMask(const std::string& sectionName, const std::string& keyName) const
 {
-  for (size_t i = 0; i < Masks.size(); ++i)
-    if (Masks[i].SectionName == sectionName && Masks[i].KeyName == keyName)
-      return static_cast<int>(i);
-  return -1;
+  CatchUp();
+  return Lookup(maskIndex_, PairKey(sectionName, keyName));
+}
+
+int TacSkinTables::FindOwnTexture(const std::string& sectionName, const std::string& keyName) const
+{
+  CatchUp();
+  return Lookup(textureIndex_, PairKey(sectionName, keyName));
 }
 
 int TacSkinTables::FindMask(int sectionNumber, const std::string& sectionName, const std::string& keyName) const
@@ -75,22 +112,15 @@ int TacSkinTables::FindMask(int sectionNumber, const std::string& sectionName, c
 
 int TacSkinTables::FindTexture(int sectionNumber, const std::string& sectionName, const std::string& keyName) const
 {
-  return SearchInherited(sectionNumber, sectionName, [&](const std::string& name) {
-    for (size_t i = 0; i < Masks.size(); ++i)
-      if (Masks[i].EntryKind == ekTexture && Masks[i].SectionName == name && Masks[i].KeyName == keyName)
-        return static_cast<int>(i);
-    return -1;
-  });
+  return SearchInherited(sectionNumber, sectionName,
+                         [&](const std::string& name) { return FindOwnTexture(name, keyName); });
 }
 
 int TacSkinTables::FindPattern(int sectionNumber, const std::string& sectionName, const std::string& keyName) const
 {
-  return SearchInherited(sectionNumber, sectionName, [&](const std::string& name) {
-    for (size_t i = 0; i < Patterns.size(); ++i)
-      if (Patterns[i].SectionName == name && Patterns[i].KeyName == keyName)
-        return static_cast<int>(i);
-    return -1;
-  });
+  CatchUp();
+  return SearchInherited(sectionNumber, sectionName,
+                         [&](const std::string& name) { return Lookup(patternIndex_, PairKey(name, keyName)); });
 }
 
 int TacSkinTables::FrameWidth(int mask) const
@@ -110,6 +140,7 @@ const TBitmap32* TacSkinTables::MaskPicture(const TsMaskData& mask) const
 
 void TacSkinTables::UpdateCachedIndexes()
 {
+  CatchUp();
   globalInfo_ = FindSection(kGlobalInfo);
   globalMasks_.clear();
   for (const char* name : kGlobalMaskNames)

@@ -3,6 +3,7 @@
 // the lookups skinned controls use and the cached indexes of well-known entries.
 // Built by TacSkinLoader; read-only for painters.
 
+#include "skin/core/SkinIni.h"
 #include "skin/core/SkinRecords.h"
 
 #include <map>
@@ -33,6 +34,7 @@ public:
   int FindPattern(int sectionNumber, const std::string& sectionName, const std::string& keyName) const;
   // Exact search without inheritance.
   int FindOwnMask(const std::string& sectionName, const std::string& keyName) const;
+  int FindOwnTexture(const std::string& sectionName, const std::string& keyName) const;
 
   int FrameWidth(int mask) const;
   int FrameHeight(int mask) const;
@@ -54,6 +56,12 @@ public:
 private:
   template <class Match>
   int SearchInherited(int sectionNumber, const std::string& sectionName, const Match& own) const;
+  // Brings the name indexes up to the tables' current size (they only grow while loading).
+  void CatchUp() const;
+  static int Lookup(const TacNameIndex& index, const std::string& key);
+
+  mutable TacNameIndex sectionIndex_, maskIndex_, textureIndex_, patternIndex_;
+  mutable size_t sectionsIndexed_ = 0, masksIndexed_ = 0, patternsIndexed_ = 0;
 
   int globalInfo_ = -1, webButton_ = -1, comboGlyph_ = -1;
   std::map<std::string, int> globalMasks_;

@@ -7,6 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "PlayerTestSupport.h"
 #include "platform/Application.h"
 #include "player/LibVlcPlayerUnit.h"
@@ -84,6 +87,39 @@ TEST(LibVlcUnitFull, LoadsEveryNameFromTheProgramDirectory)
   LoadLibVlc();
   EXPECT_EQ(LibVlcHandle, handle);
   EXPECT_EQ(LibVlcLoadError, "");
+}
+
+// The working directory from before the load comes back even when it was deleted meanwhile.
+TEST(LibVlcUnitGoneCwd, RestoresADeletedWorkingDirectory)
+{
+  REQUIRE_VARIANT("gonecwd");
+  const std::filesystem::path gone = std::filesystem::temp_directory_path() / ("zz_gone_" + std::to_string(getpid()));
+  std::filesystem::create_directory(gone);
+  std::filesystem::current_path(gone);
+  struct stat before {};
+  ASSERT_EQ(stat(".", &before), 0);
+  std::filesystem::remove(gone);
+  LoadLibVlc();
+  EXPECT_EQ(LibVlcLoadError, "");
+  EXPECT_EQ(Fake().LoadDirectory(), ExtractFilePath(ExeName()));
+  struct stat after {};
+  ASSERT_EQ(stat(".", &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_dev, before.st_dev);
+  EXPECT_EQ(after.st_nlink, 0u);  // still the deleted one
+}
+
+// Run with /proc hidden: the library comes from beside the program as started,
+// never from the system's search path (where the real libvlc.so.5 is installed).
+TEST(LibVlcUnitNoProc, LoadsBesideTheFirstArgument)
+{
+  REQUIRE_VARIANT("noproc");
+  ASSERT_EQ(ExeName(), "");
+  const std::string programDirectory = std::filesystem::path(program_invocation_name).parent_path().string() + "/";
+  LoadLibVlc();
+  EXPECT_EQ(LibVlcLoadError, "");
+  EXPECT_EQ(LibVlcDirectory, programDirectory);
+  EXPECT_EQ(Fake().LoadDirectory(), programDirectory);
 }
 
 TEST(LibVlcUnitNoErrmsg, StopsAtTheFirstNameWithEverySlotEmpty)

@@ -9,7 +9,9 @@
 
 std::string ProgramVariant()
 {
-  return std::filesystem::path(ExtractFilePath(ExeName())).parent_path().filename().string();
+  // Only the variant run with /proc hidden cannot read its own path.
+  const std::string directory = ExtractFilePath(ExeName());
+  return directory.empty() ? "noproc" : std::filesystem::path(directory).parent_path().filename().string();
 }
 
 void EnsureApplication()
