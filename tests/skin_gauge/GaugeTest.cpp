@@ -2,6 +2,7 @@
 
 #include "TestApplication.h"
 #include "platform/Exception.h"
+#include "skin/GlowResource.h"
 #include "skin/TsGauge.h"
 #include "skin/paint/GaugeGeometry.h"
 
@@ -75,6 +76,18 @@ TEST(GaugeTest, TextIsTheNumberWithSuffixUnlessHidden)
   gauge.SetCalcPercents(false);
   gauge.OnPaintText = [](TObject*, std::string& text) { text = "[" + text + "]"; };
   EXPECT_EQ(gauge.TextToPrint(), "[47 dB]");
+}
+
+TEST(GaugeTest, GlowPictureIsCompiledIn)
+{
+  const TBitmap32& glow = GlowResource();
+  ASSERT_EQ(glow.Width, 60);
+  ASSERT_EQ(glow.Height, 20);
+  ASSERT_TRUE(glow.HasAlpha);
+  // Clear over the first 13 columns, a white band with alpha in the middle.
+  EXPECT_EQ(glow.Scanline(10)[12 * 4 + 3], 0);
+  EXPECT_GT(glow.Scanline(10)[30 * 4 + 3], 80);
+  EXPECT_EQ(glow.Scanline(10)[30 * 4], 255);
 }
 
 }  // namespace
