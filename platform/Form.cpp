@@ -9,8 +9,20 @@
 #include "platform/FormWindow.h"
 #include "platform/Screen.h"
 
+namespace {
+
+std::vector<TForm*> forms;
+
+}  // namespace
+
+const std::vector<TForm*>& ScreenForms()
+{
+  return forms;
+}
+
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner), window_(new FormWindow(this))
 {
+  forms.push_back(this);
   Widget()->setParent(window_);
   Widget()->setFocusPolicy(Qt::ClickFocus);
   Widget()->show();
@@ -19,6 +31,8 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner), window_(new FormWindow(t
 
 TForm::~TForm()
 {
+  // Leaves the list first: a half-destroyed form gets no more skin commands.
+  std::erase(forms, this);
   // Controls first: their widgets live inside the window.
   DestroyComponents();
   Widget()->setParent(nullptr);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/WinControl.h"
 
@@ -22,6 +23,11 @@ struct TNonClientMetrics {
   int CaptionHeight = 21;
   int FrameWidth = 3;
 };
+
+class TForm;
+
+// Every form that exists, in creation order (the screen's form list).
+const std::vector<TForm*>& ScreenForms();
 
 class TForm : public TWinControl {
 public:

@@ -74,6 +74,13 @@ void PaintText(QPainter& canvas, const QRect& area, const QPainterPath& filled, 
 
 }  // namespace
 
+void PaintGaugeShapes(QPainter& canvas, const QRect& inner, const TacClassicGauge& gauge)
+{
+  if (gauge.Kind == TsGaugeKind::gkPie)
+    canvas.fillPath(FilledShape(inner, gauge), ToQColor(gauge.ForeColor));
+  PaintOutlines(canvas, inner, gauge);
+}
+
 void PaintClassicGauge(QPainter& canvas, const QRect& area, const TacClassicGauge& gauge)
 {
   QRect inner = area;

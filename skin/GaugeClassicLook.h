@@ -6,9 +6,9 @@
 
 #include "platform/Colors.h"
 #include "platform/Font.h"
+#include "skin/paint/GaugeFace.h"
 
 class QPainter;
-enum class TsGaugeKind;
 enum class TBorderStyle;
 
 struct TacClassicGauge {
@@ -21,3 +21,6 @@ struct TacClassicGauge {
 };
 
 void PaintClassicGauge(QPainter& canvas, const QRect& area, const TacClassicGauge& gauge);
+// Only the pie (outline and sector) or the needle (half-ellipse and needle), as
+// the skinned face carries them.
+void PaintGaugeShapes(QPainter& canvas, const QRect& inner, const TacClassicGauge& gauge);

@@ -6,7 +6,7 @@
 
 TsBitBtn::TsBitBtn(TComponent* AOwner) : TWinControl(AOwner)
 {
-  SkinData.SkinSection = "BUTTON";
+  SkinData.Loaded("TsBitBtn");
   SetTabStop(true);
   Widget()->setCursor(Qt::PointingHandCursor);
 }

@@ -15,7 +15,7 @@ public:
   const QImage& Glyph() const { return glyph_; }
   void SetGlyph(const QImage& glyph);
 
-  TsCommonData SkinData;
+  TsCtrlSkinData SkinData{this, nullptr, ckBitBtn};
 
 protected:
   void Paint(QPainter& canvas) override;

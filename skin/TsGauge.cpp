@@ -8,9 +8,10 @@
 #include "platform/Exception.h"
 #include "platform/Timer.h"
 #include "skin/GaugeClassicLook.h"
-#include "skin/core/SkinListener.h"
+#include "skin/GlowResource.h"
 #include "skin/core/SkinManager.h"
 #include "skin/paint/GaugeGeometry.h"
+#include "skin/paint/GaugeGlow.h"
 
 namespace {
 
@@ -21,12 +22,13 @@ constexpr int cmdDropFilledCache = 33;
 
 TsGauge::TsGauge(TComponent* AOwner) : TGraphicControl(AOwner), timer_(new TTimer(this))
 {
-  SkinData.SkinSection = "GAUGE";
   SetBounds(0, 0, 120, 30);
+  Widget()->setAttribute(Qt::WA_OpaquePaintEvent);  // it paints its whole rectangle
   timer_->SetEnabled(false);
   timer_->SetInterval(TacGlowSweep::IntervalMs);
   timer_->OnTimer = [this](TObject*) { GlowTick(); };
   // Nothing streams this control in: construction is its loading.
+  SkinData.Loaded("TsGauge");
   if (animated_ && !Designing())
     timer_->SetEnabled(true);
 }
@@ -46,7 +48,8 @@ void TsGauge::SetProgress(int value)
   const int before = Percent();
   progress_ = value;
   if (Percent() != before) {
-    backgroundChanged_ = true;
+    if (const TsSkinManager* manager = SkinData.Manager(); !manager || manager->SkinData().InForce)
+      SkinData.BGChanged = true;
     Invalidate();
   }
   if (OnChange)
@@ -79,8 +82,7 @@ void TsGauge::SetProgressSkin(const std::string& section)
 {
   progressSkin_ = section;
   DropFilledCache();
-  backgroundChanged_ = true;
-  Invalidate();
+  SkinData.Invalidate();
 }
 
 void TsGauge::SetAnimated(bool value)
@@ -99,7 +101,7 @@ bool TsGauge::Animating() const
 
 void TsGauge::DropFilledCache()
 {
-  filledCache_ = TBitmap32();
+  filledCache_.Strip = TBitmap32();
 }
 
 int TsGauge::BarLength() const
@@ -107,10 +109,10 @@ int TsGauge::BarLength() const
   return kind_ == TsGaugeKind::gkVerticalBar ? Height() : Width();
 }
 
-bool TsGauge::Skinned() const
+void TsGauge::SetBounds(int left, int top, int width, int height)
 {
-  const TsSkinManager* manager = DefaultManager();
-  return manager && manager->Active() && manager->FindSection(SkinData.SkinSection) >= 0;
+  TGraphicControl::SetBounds(left, top, width, height);
+  SkinData.BGChanged = true;
 }
 
 std::string TsGauge::TextToPrint()
@@ -131,13 +133,26 @@ void TsGauge::GlowTick()
   const int length = BarLength();
   if (!sweep_.Tick(length, Widget()->isVisible() && progress_ > 0))
     return;
-  Repaint();
+  // Rebuilt on every tick; copied to the screen only when it looks different.
+  if (BuildFace() && (face_.Width != shownFace_.Width || face_.Pixels != shownFace_.Pixels)) {
+    faceReady_ = true;
+    Repaint();
+    faceReady_ = false;
+  }
   sweep_.Advance(length);
 }
 
-void TsGauge::SkinCommand(int code)
+void TsGauge::SkinCommand(int code, int, TsSkinManager* sender)
 {
+  if (!SkinData.Command(code, sender))
+    return;
   switch (code) {
+  case cmdNewSkin:
+    // A skin that replaced another finds the timer stopped by the removal.
+    DropFilledCache();
+    if (animated_ && !Designing() && Skinned())
+      timer_->SetEnabled(true);
+    break;
   case cmdRemoveSkin:
     if (animated_)
       timer_->SetEnabled(false);
@@ -146,7 +161,6 @@ void TsGauge::SkinCommand(int code)
     break;
   case cmdRefresh:
     DropFilledCache();
-    backgroundChanged_ = true;
     Invalidate();
     if (animated_ && !Designing())
       timer_->SetEnabled(true);
@@ -156,9 +170,74 @@ void TsGauge::SkinCommand(int code)
   }
 }
 
+TacGaugeFace TsGauge::FaceInput()
+{
+  TacGaugeFace face;
+  face.Gauge = SkinData.FaceSource();
+  face.Kind = kind_;
+  face.Percent = Percent();
+  face.Animated = animated_;
+  face.GlowPosition = sweep_.Position;
+  face.Text = showText_ ? TextToPrint() : std::string();
+  face.Font = ToQFont(Font());
+  face.Enabled = Enabled();
+  const bool vertical = kind_ == TsGaugeKind::gkVerticalBar;
+  const TsSkinManager* manager = SkinData.Manager();
+  std::string name = !progressSkin_.empty() ? progressSkin_ : vertical && !animated_ ? "PROGRESSV" : "PROGRESSH";
+  int section = manager->FindSection(name);
+  face.UprightFill = vertical && !animated_ && section >= 0;
+  if (section < 0 && vertical) {
+    name = "PROGRESSH";
+    section = manager->FindSection(name);
+  }
+  face.Progress = face.Gauge;
+  face.Progress.ParentSection = face.Gauge.Section;
+  face.Progress.Section = section;
+  face.Progress.BorderMask = section >= 0 ? manager->Tables().Sections[size_t(section)].BorderMaskIndex : -1;
+  face.Progress.Texture = section >= 0 ? manager->FindTexture(section, name, "PATTERN") : -1;
+  face.Progress.HotTexture = section >= 0 ? manager->FindTexture(section, name, "HOTPATTERN") : -1;
+  face.LightMask = section >= 0 ? manager->FindMask(section, name, "LRGN") : -1;
+  const int thickness = vertical ? Width() : Height();
+  if (glow_.Height != thickness)
+    glow_ = MakeGlowPicture(GlowResource(), thickness);
+  face.Glow = &glow_;
+  return face;
+}
+
+bool TsGauge::BuildFace()
+{
+  if (!PaintGaugeFace(face_, Width(), Height(), FaceInput(), QueryParentBackground(*this), filledCache_)) {
+    SkinData.Updating = true;  // the parent repaints us once it has painted
+    return false;
+  }
+  SkinData.Updating = false;
+  SkinData.BGChanged = false;
+  PaintShapes(face_);
+  return true;
+}
+
+// Pie and needle over the skinned face, in the fore colour.
+void TsGauge::PaintShapes(TBitmap32& face) const
+{
+  if (kind_ != TsGaugeKind::gkPie && kind_ != TsGaugeKind::gkNeedle)
+    return;
+  QImage image(face.Pixels.data(), face.Width, face.Height, face.Width * 4, QImage::Format_RGB32);
+  QPainter painter(&image);
+  TacClassicGauge shapes{kind_, TBorderStyle::bsNone, clNone, foreColor_, Percent(), std::string(), Font()};
+  PaintGaugeShapes(painter, ClientRect(), shapes);
+}
+
 void TsGauge::Paint(QPainter& canvas)
 {
-  const TacClassicGauge look{kind_, borderStyle_, backColor_, foreColor_, Percent(),
-                             showText_ ? TextToPrint() : std::string(), Font()};
-  PaintClassicGauge(canvas, ClientRect(), look);
+  if (!Skinned()) {
+    const TacClassicGauge look{kind_, borderStyle_, backColor_, foreColor_, Percent(),
+                               showText_ ? TextToPrint() : std::string(), Font()};
+    PaintClassicGauge(canvas, ClientRect(), look);
+    return;
+  }
+  if (!faceReady_ && !BuildFace())
+    return;
+  canvas.drawImage(0, 0, QImage(face_.Pixels.data(), face_.Width, face_.Height, face_.Width * 4,
+                                QImage::Format_RGB32));
+  shownFace_ = face_;
 }

@@ -7,17 +7,16 @@
 #include <string>
 
 #include "platform/Control.h"
-#include "skin/TsCommonData.h"
-#include "skin/core/Bitmap32.h"
+#include "skin/SkinControl.h"
+#include "skin/paint/GaugeFace.h"
 #include "skin/paint/GlowSweep.h"
 
 class TTimer;
 
-enum class TsGaugeKind { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
 enum class TBorderStyle { bsNone, bsSingle };
 using TPrintTextEvent = std::function<void(TObject* Sender, std::string& TextToPrint)>;
 
-class TsGauge : public TGraphicControl {
+class TsGauge : public TGraphicControl, public TacSkinControl {
 public:
   explicit TsGauge(TComponent* AOwner);
   ~TsGauge() override;
@@ -58,10 +57,12 @@ public:
   std::string TextToPrint();
   // One glow tick, as the 22 ms timer runs it.
   void GlowTick();
-  // The skin commands of the manager.
-  void SkinCommand(int code);
+  void SkinCommand(int code, int argument, TsSkinManager* sender) override;
+  TsCommonData& SkinBinding() override { return SkinData; }
+  TacBackgroundAnswer ChildBackground(const TControl&) override { return TacParentBackground::OfColor(Color()); }
+  void SetBounds(int left, int top, int width, int height) override;
 
-  TsCommonData SkinData;
+  TsCommonData SkinData{this, this, ckGauge};
   TNotifyEvent OnChange;
   TPrintTextEvent OnPaintText;
 
@@ -77,9 +78,13 @@ private:
     field = value;
     Invalidate();
   }
-  bool Skinned() const;
+  bool Skinned() const { return SkinData.Skinned(); }
   int BarLength() const;
   void DropFilledCache();
+  // Builds the skinned face into face_; false while the parent is not ready.
+  bool BuildFace();
+  TacGaugeFace FaceInput();
+  void PaintShapes(TBitmap32& face) const;
 
   int progress_ = 47;
   int minValue_ = 0;
@@ -96,6 +101,9 @@ private:
 
   TTimer* timer_;  // owned as a component
   TacGlowSweep sweep_;
-  TBitmap32 filledCache_;  // the filled strip without the glow
-  bool backgroundChanged_ = true;
+  TBitmap32 glow_;  // the glow picture for the bar's thickness
+  TacFilledCache filledCache_;
+  TBitmap32 face_;       // the face being shown
+  TBitmap32 shownFace_;  // the face last copied to the screen
+  bool faceReady_ = false;  // face_ was built by the glow tick for the paint it asks for
 };

@@ -1,22 +1,24 @@
 #include "skin/TsLabel.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
 
 #include "platform/WinControl.h"
-#include "skin/TsPanel.h"
+#include "skin/SkinControl.h"
 #include "skin/core/SkinListener.h"
 #include "skin/core/SkinManager.h"
+#include "skin/paint/FacePainting.h"
 #include "skin/paint/LabelColors.h"
 
 namespace {
 
 // The section a parent's binding resolved; -1 when the parent is not skinned.
-int ParentSection(const TWinControl* parent)
+int ParentSection(TWinControl* parent)
 {
-  const auto* panel = dynamic_cast<const TsPanel*>(parent);
-  return panel ? DefaultManager()->FindSection(panel->SkinData.SkinSection) : -1;
+  auto* skinned = dynamic_cast<TacSkinControl*>(parent);
+  return skinned ? skinned->SkinBinding().SkinIndex : -1;
 }
 
 }  // namespace
@@ -74,7 +76,7 @@ void TsLabel::FitToText()
 bool TsLabel::SkinInForce()
 {
   const TsSkinManager* manager = DefaultManager();
-  return manager && manager->Active() && !manager->Tables().Sections.empty();
+  return manager && manager->Active() && manager->SkinData().InForce;
 }
 
 int TsLabel::OwnSection() const
@@ -85,7 +87,7 @@ int TsLabel::OwnSection() const
 int TsLabel::ColorSection() const
 {
   std::vector<int> sections;
-  for (const TWinControl* parent = Parent(); parent; parent = parent->Parent())
+  for (TWinControl* parent = Parent(); parent; parent = parent->Parent())
     sections.push_back(ParentSection(parent));
   return LabelColorSection(DefaultManager()->Tables(), sections);
 }
@@ -110,20 +112,47 @@ void TsLabel::ApplySkinColors()
     SetFontColor(*color);
 }
 
-void TsLabel::SkinCommand(int code)
+void TsLabel::SkinCommand(int code, int, TsSkinManager* sender)
 {
+  if (sender && sender != DefaultManager())
+    return;
   if (code == cmdRemoveSkin && useSkinColor_)
     SetFontColor(clWindowText);
   else if (code == cmdNewSkin || code == cmdRefresh)
     Invalidate();
 }
 
+TColor TsLabel::TextColor(const TFont& font) const
+{
+  if (Enabled() || !SkinInForce())
+    return font.Color;
+  const TacBackgroundAnswer parent = QueryParentBackground(*this);
+  return Mix(font.Color, parent ? parent->Color : Color(), 0.4);
+}
+
+// The label's own section paints what lies behind the text; the skin's first
+// section (its global information) never does.
+void TsLabel::PaintOwnBackground(QPainter& canvas, int section)
+{
+  if (section <= 0)
+    return;
+  TBitmap32 face(Width(), Height());
+  TacFaceSource source;
+  source.Tables = &DefaultManager()->Tables();
+  source.Section = section;
+  source.BorderMask = source.Tables->Sections[size_t(section)].BorderMaskIndex;
+  if (!PaintFace(face, {0, 0, Width(), Height()}, source, 0, QueryParentBackground(*this)))
+    return;
+  canvas.drawImage(0, 0, QImage(face.Pixels.data(), face.Width, face.Height, face.Width * 4, QImage::Format_RGB32));
+}
+
 void TsLabel::Paint(QPainter& canvas)
 {
   ApplySkinColors();
+  PaintOwnBackground(canvas, OwnSection());
   const TFont& font = ShownFont();
   canvas.setFont(ToQFont(font));
-  canvas.setPen(ToQColor(font.Color));
+  canvas.setPen(ToQColor(TextColor(font)));
   Qt::Alignment align = Qt::AlignTop | Qt::AlignLeft;
   if (alignment_ == TAlignment::taRightJustify)
     align = Qt::AlignTop | Qt::AlignRight;

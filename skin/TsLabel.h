@@ -5,10 +5,11 @@
 #include <string>
 
 #include "platform/Control.h"
+#include "skin/core/SkinListener.h"
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-class TsLabel : public TGraphicControl {
+class TsLabel : public TGraphicControl, public TacSkinListener {
 public:
   explicit TsLabel(TComponent* AOwner);
 
@@ -25,7 +26,7 @@ public:
   std::string SkinSection;
 
   // The skin commands of the default manager.
-  void SkinCommand(int code);
+  void SkinCommand(int code, int argument, TsSkinManager* sender) override;
 
 protected:
   void Paint(QPainter& canvas) override;
@@ -43,6 +44,9 @@ protected:
 
 private:
   int OwnSection() const;
+  // The colour the text is drawn in: disabled text under a skin fades into the parent.
+  TColor TextColor(const TFont& font) const;
+  void PaintOwnBackground(QPainter& canvas, int section);
 
   TAlignment alignment_ = TAlignment::taLeftJustify;
   bool autoSize_ = true;

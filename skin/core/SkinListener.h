@@ -22,6 +22,14 @@ enum TacSkinCommandCode : int {
   cmdMouseLeave = 30,
 };
 
+// The user-interface layer's delivery of a command to every form of the
+// application and to each of its controls, recursively. The data core knows no
+// windows, so the layer installs it at start-up; without it only the listeners
+// registered with a manager hear it.
+using TacWindowBroadcast = void (*)(int code, int argument, TsSkinManager* sender);
+void SetWindowBroadcast(TacWindowBroadcast broadcast);
+TacWindowBroadcast WindowBroadcast();
+
 class TacSkinListener {
 public:
   virtual void SkinCommand(int code, int argument, TsSkinManager* sender) = 0;

@@ -2,6 +2,22 @@
 
 #include <algorithm>
 
+namespace {
+
+TacWindowBroadcast windowBroadcast = nullptr;
+
+}  // namespace
+
+void SetWindowBroadcast(TacWindowBroadcast broadcast)
+{
+  windowBroadcast = broadcast;
+}
+
+TacWindowBroadcast WindowBroadcast()
+{
+  return windowBroadcast;
+}
+
 void TacSkinListeners::Register(TacSkinListener* listener, TacSkinListener* parent)
 {
   if (listener && !Contains(listener))

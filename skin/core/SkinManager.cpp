@@ -185,7 +185,7 @@ void TsSkinManager::ApplySkin(bool animate)
     return;
   skinData_.InForce = false;
   tables_.UpdateCachedIndexes();
-  listeners_.Broadcast(cmdNewSkin, 0, this);
+  Broadcast(cmdNewSkin);
   skinData_.InForce = true;
   if (IsDefault() && !creationHookInstalled_) {
     if (Hooks.InstallCreationHook)
@@ -205,15 +205,15 @@ void TsSkinManager::UnloadSkin()
     creationHookInstalled_ = false;
   }
   skinData_.InForce = false;
-  listeners_.Broadcast(cmdRemoveSkin, 0, this);
+  Broadcast(cmdRemoveSkin);
   tables_.Clear();
   unloading_ = false;
 }
 
 void TsSkinManager::RepaintAllWindows(bool /*animate: the change animation is drawn by the forms*/)
 {
-  listeners_.Broadcast(cmdBeforeRefresh, 0, this);
-  listeners_.Broadcast(cmdRefresh, 0, this);
+  Broadcast(cmdBeforeRefresh);
+  Broadcast(cmdRefresh);
 }
 
 void TsSkinManager::ResumeAutoApply(bool animate, bool allowAnimation)
@@ -236,6 +236,14 @@ void TsSkinManager::ReceivePreview(const std::string& name, const std::string& d
   SetSkinName(name);
   previewOptions_.clear();
   ResumeAutoApply(false, false);
+}
+
+// The forms and their controls first, then the listeners registered by hand.
+void TsSkinManager::Broadcast(int code)
+{
+  if (TacWindowBroadcast windows = WindowBroadcast())
+    windows(code, 0, this);
+  listeners_.Broadcast(code, 0, this);
 }
 
 void TsSkinManager::Unregister(TacSkinListener* listener)

@@ -91,6 +91,7 @@ public:
   void Unregister(TacSkinListener* listener);
   // The control under the mouse; the old one gets cmdMouseLeave, the new one cmdMouseEnter.
   void SetActiveControl(TacSkinListener* control);
+  TacSkinListener* ActiveControl() const { return activeControl_; }
 
   const TsSkinData& SkinData() const { return skinData_; }
   const TacSkinTables& Tables() const { return tables_; }
@@ -119,6 +120,7 @@ private:
   void LoadTables(const TacSkinIni& ini, const TacPackedSkin* container);
   void CheckVersion(double version);
   void ReloadAfterOptionChange();
+  void Broadcast(int code);
   void Fire(const TNotifyEvent& event) { if (event) event(this); }
   int StateColor(const char* section, bool hot, bool font, int fallback) const;
   int Selection(bool hot, bool font) const;

@@ -92,7 +92,7 @@ TEST_F(WindowTest, ControlsCarryTheirDesignedProperties)
   EXPECT_EQ(f.Shape1->BrushColor(), clRed);
   EXPECT_EQ(f.Shape1->PenColor(), clRed);
   EXPECT_EQ(f.pnlINFO->Color(), clBlack);
-  EXPECT_EQ(f.pnlINFO->SkinData.SkinSection, "PANEL");
+  EXPECT_EQ(f.pnlINFO->SkinData.SkinSection(), "PANEL");
   EXPECT_EQ(f.pnlControl->BevelOuter(), TBevelCut::bvNone);
   EXPECT_EQ(f.Image1->Picture().size(), QSize(545, 76));
   EXPECT_TRUE(f.Image1->Center());
@@ -112,7 +112,7 @@ TEST_F(WindowTest, ControlsCarryTheirDesignedProperties)
   EXPECT_FALSE(f.lblTIME->UseSkinColor());
 
   EXPECT_EQ(f.gaugeVolume->Kind(), TsGaugeKind::gkVerticalBar);
-  EXPECT_EQ(f.gaugeVolume->SkinData.SkinSection, "GAUGE");
+  EXPECT_EQ(f.gaugeVolume->SkinData.SkinSection(), "GAUGE");
   EXPECT_FALSE(f.gaugeVolume->ShowText());
   EXPECT_EQ(f.weblabelZADIZA->URL(), "http://www.zadiza.cz");
   EXPECT_EQ(f.weblabelZADIZA->Hint(), "Otevřít web VUSK TV");
