@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "TestApplication.h"
 #include "platform/Exception.h"
 #include "skin/GlowResource.h"
 #include "skin/TsGauge.h"
 #include "skin/paint/GaugeGeometry.h"
 
 namespace {
-
-// The one application object of this test program.
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new TestApplication);
 
 TEST(GaugeTest, ProgressIsClampedAndEveryChangeIsReportedOnce)
 {
