@@ -1,7 +1,9 @@
 #include "skin/TsGauge.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <climits>
 
@@ -24,6 +26,11 @@ TsGauge::TsGauge(TComponent* AOwner) : TGraphicControl(AOwner), timer_(new TTime
 {
   SetBounds(0, 0, 120, 30);
   Widget()->setAttribute(Qt::WA_OpaquePaintEvent);  // it paints its whole rectangle
+  // The glow repaints the gauge several times a second for as long as the program
+  // runs. In a window of its own only the gauge is flushed; inside the form every
+  // flush would compose the whole form (it holds the web view) again.
+  Widget()->setAttribute(Qt::WA_NativeWindow);
+  Widget()->setAttribute(Qt::WA_DontCreateNativeAncestors);
   timer_->SetEnabled(false);
   timer_->SetInterval(TacGlowSweep::IntervalMs);
   timer_->OnTimer = [this](TObject*) { GlowTick(); };
@@ -130,9 +137,16 @@ void TsGauge::GlowTick()
     timer_->SetEnabled(false);
     return;
   }
+  if (resting_) {
+    resting_ = false;
+    timer_->SetInterval(TacGlowSweep::IntervalMs);
+  }
   const int length = BarLength();
-  if (!sweep_.Tick(length, Widget()->isVisible() && progress_ > 0))
+  if (!sweep_.Tick(length, Widget()->isVisible() && progress_ > 0)) {
+    if (sweep_.Position >= length)
+      RestUntilNextSweep();
     return;
+  }
   // Rebuilt on every tick; copied to the screen only when it looks different.
   if (BuildFace() && (face_.Width != shownFace_.Width || face_.Pixels != shownFace_.Pixels)) {
     faceReady_ = true;
@@ -140,6 +154,18 @@ void TsGauge::GlowTick()
     faceReady_ = false;
   }
   sweep_.Advance(length);
+}
+
+// Once the band has passed, ticks change nothing until the next sweep: one long
+// interval stands for them, so the program does not wake 45 times a second for nothing.
+void TsGauge::RestUntilNextSweep()
+{
+  const int ticks = sweep_.TicksToNextSweep();
+  if (ticks <= 1)
+    return;
+  sweep_.Skip(ticks - 1);
+  timer_->SetInterval(ticks * TacGlowSweep::IntervalMs);
+  resting_ = true;
 }
 
 void TsGauge::SkinCommand(int code, int, TsSkinManager* sender)
@@ -240,4 +266,25 @@ void TsGauge::Paint(QPainter& canvas)
   canvas.drawImage(0, 0, QImage(face_.Pixels.data(), face_.Width, face_.Height, face_.Width * 4,
                                 QImage::Format_RGB32));
   shownFace_ = face_;
+}
+
+void TsGauge::HandleChanged(uintptr_t)
+{
+  // The form's window may only now be made: look once the event loop runs.
+  QTimer::singleShot(0, Widget(), [this] { MatchFormSurface(); });
+}
+
+// A form that composes through OpenGL flushes its native children that way too: a
+// child made as a plain raster window would stay black. Made anew, it matches.
+void TsGauge::MatchFormSurface()
+{
+  QWindow* own = Widget()->windowHandle();
+  const QWindow* form = Widget()->window()->windowHandle();
+  if (!own || !form || own == form || own->surfaceType() == form->surfaceType())
+    return;
+  const bool shown = own->isVisible();
+  own->destroy();
+  own->setSurfaceType(form->surfaceType());
+  own->create();
+  own->setVisible(shown);
 }

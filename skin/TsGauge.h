@@ -68,6 +68,7 @@ public:
 
 protected:
   void Paint(QPainter& canvas) override;
+  void HandleChanged(uintptr_t handle) override;
 
 private:
   template <class T>
@@ -85,6 +86,8 @@ private:
   bool BuildFace();
   TacGaugeFace FaceInput();
   void PaintShapes(TBitmap32& face) const;
+  void MatchFormSurface();
+  void RestUntilNextSweep();
 
   int progress_ = 47;
   int minValue_ = 0;
@@ -105,5 +108,6 @@ private:
   TacFilledCache filledCache_;
   TBitmap32 face_;       // the face being shown
   TBitmap32 shownFace_;  // the face last copied to the screen
+  bool resting_ = false;  // the timer waits for the next sweep in one long interval
   bool faceReady_ = false;  // face_ was built by the glow tick for the paint it asks for
 };

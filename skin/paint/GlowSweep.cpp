@@ -16,3 +16,9 @@ void TacGlowSweep::Advance(int length)
 {
   Position += GlowStep(length);
 }
+
+int TacGlowSweep::TicksToNextSweep() const
+{
+  // The tick that sees Elapsed above SweepMs before counting itself starts the sweep.
+  return Elapsed > SweepMs ? 1 : (SweepMs - Elapsed) / IntervalMs + 2;
+}

@@ -15,6 +15,10 @@ struct TacGlowSweep {
   // with the glow at Position; call Advance once it is.
   bool Tick(int length, bool canShow);
   void Advance(int length);
+  // Ticks until the one that starts the next sweep (1: the next tick does).
+  int TicksToNextSweep() const;
+  // Counts ticks that would change nothing, as if they had run.
+  void Skip(int ticks) { Elapsed += ticks * IntervalMs; }
   // Whether a filled strip of `filled` pixels shows any of the band.
   bool Reaches(int filled) const { return Position < filled + GlowLength; }
 };

@@ -33,6 +33,22 @@ TEST(GlowTest, SweepStartsAtOnceRepeatsAndRestsAtTheEnd)
   // A sweep lasts 102 ticks of 22 ms: 300 ticks start three.
   EXPECT_EQ(shown.size(), 3 * perSweep);
 
+  // A rest skipped in one step ends where ticking through it would.
+  TacGlowSweep ticked, skipped;
+  for (TacGlowSweep* sweep : {&ticked, &skipped})
+    for (int tick = 0; tick < 30; ++tick)
+      if (sweep->Tick(53, true))
+        sweep->Advance(53);
+  const int rest = skipped.TicksToNextSweep();
+  skipped.Skip(rest - 1);
+  for (int tick = 0; tick < rest - 1; ++tick)
+    EXPECT_FALSE(ticked.Tick(53, true)) << "the rest was not idle";
+  EXPECT_TRUE(ticked.Tick(53, true));
+  EXPECT_TRUE(skipped.Tick(53, true));
+  EXPECT_EQ(ticked.Position, -300);
+  EXPECT_EQ(skipped.Position, -300);
+  EXPECT_EQ(skipped.Elapsed, ticked.Elapsed);
+
   TacGlowSweep hidden;
   for (int tick = 0; tick < 10; ++tick)
     EXPECT_FALSE(hidden.Tick(53, false));
