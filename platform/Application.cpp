@@ -160,3 +160,19 @@ std::string ExtractFilePath(const std::string& path)
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
+
+namespace {
+
+bool hintsEnabled = true;
+
+}  // namespace
+
+bool TApplication::HintsEnabled()
+{
+  return hintsEnabled;
+}
+
+void TApplication::SetHintsEnabled(bool value)
+{
+  hintsEnabled = value;
+}

@@ -36,6 +36,10 @@ public:
   using ErrorBoxHook = std::function<void(const std::string& title, const std::string& text)>;
   static void SetErrorBoxHook(ErrorBoxHook hook);
 
+  // Hints (tool tips) of the whole application; buttons switch them off while held.
+  static bool HintsEnabled();
+  static void SetHintsEnabled(bool value);
+
   // Queues a call for the user-interface thread; callable from any thread, never waits.
   static void Post(std::function<void()> call);
 

@@ -63,7 +63,7 @@ void TControl::SetEnabled(bool enabled)
 {
   enabled_ = enabled;
   widget_->setEnabled(enabled);
-  Invalidate();
+  EnabledChanged();
 }
 
 void TControl::SetColor(TColor color)

@@ -16,6 +16,8 @@ class QWidget;
 class ControlWidget;
 class TWinControl;
 
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 // Whether a windowed control gets a native window of its own (the video panel does).
 enum class TNativeWindow { No, Yes };
 
@@ -77,10 +79,12 @@ protected:
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual void Click();
+  virtual void KeyDown(uint16_t& /*key*/, TShiftState /*shift*/) {}
   virtual void KeyUp(uint16_t& key, TShiftState shift);
   // The native window was made anew (a new id): whoever was given the old one must get this one.
   virtual void HandleChanged(uintptr_t /*handle*/) {}
   virtual void CaptionChanged() { Invalidate(); }
+  virtual void EnabledChanged() { Invalidate(); }
   virtual void FontChanged() { Invalidate(); }
   // The widget that children and content live in (the client area of a form).
   virtual QWidget* ClientWidget() const;

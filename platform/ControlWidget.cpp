@@ -116,8 +116,12 @@ void ControlWidget::leaveEvent(QEvent*)
 void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
   event->accept();
-  if (!event->isAutoRepeat())
-    pressedKeys_.insert(event->key());
+  if (!control_ || event->isAutoRepeat())
+    return;
+  pressedKeys_.insert(event->key());
+  uint16_t key = VirtualKeyOf(event->key());
+  const TShiftState shift = ShiftOf(event->modifiers(), Qt::NoButton);
+  TApplication::Guarded([&] { control_->KeyDown(key, shift); });
 }
 
 void ControlWidget::keyReleaseEvent(QKeyEvent* event)
@@ -134,6 +138,8 @@ void ControlWidget::keyReleaseEvent(QKeyEvent* event)
 
 bool ControlWidget::event(QEvent* event)
 {
+  if (event->type() == QEvent::ToolTip && !TApplication::HintsEnabled())
+    return true;
   if (event->type() == QEvent::WinIdChange && control_ && internalWinId())
     TApplication::Guarded([this] { control_->HandleChanged(static_cast<uintptr_t>(internalWinId())); });
   return QWidget::event(event);

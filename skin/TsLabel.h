@@ -7,7 +7,6 @@
 #include "platform/Control.h"
 #include "skin/core/SkinListener.h"
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TsLabel : public TGraphicControl, public TacSkinListener {
 public:

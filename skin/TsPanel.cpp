@@ -6,18 +6,10 @@
 
 #include "platform/Font.h"
 #include "skin/core/SkinManager.h"
+#include "skin/paint/FaceImage.h"
 #include "skin/paint/FacePainting.h"
 #include "skin/paint/NinePart.h"
 #include "skin/paint/SkinText.h"
-
-namespace {
-
-QImage Wrap(TBitmap32& bitmap)
-{
-  return QImage(bitmap.Pixels.data(), bitmap.Width, bitmap.Height, bitmap.Width * 4, QImage::Format_RGB32);
-}
-
-}  // namespace
 
 TsPanel::TsPanel(TComponent* AOwner) : TCustomPanel(AOwner)
 {
@@ -112,7 +104,7 @@ void TsPanel::Paint(QPainter& canvas)
     if (child->Visible() && dynamic_cast<TWinControl*>(child))
       shown -= child->BoundsRect();
   canvas.setClipRegion(shown);
-  canvas.drawImage(0, 0, Wrap(SkinData.FCacheBmp));
+  canvas.drawImage(0, 0, FaceImage(SkinData.FCacheBmp));
   canvas.setClipping(false);
   PaintOver(canvas);
   PaintChildrenLater();

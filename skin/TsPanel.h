@@ -30,6 +30,7 @@ protected:
   void MouseEnter() override;
   void MouseLeave() override;
   void CaptionChanged() override { SkinData.Invalidate(); }
+  void EnabledChanged() override { SkinData.Invalidate(); }
   void FontChanged() override { SkinData.Invalidate(); }
 
 private:

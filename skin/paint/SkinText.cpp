@@ -6,16 +6,12 @@
 #include <algorithm>
 
 #include "platform/Colors.h"
+#include "skin/paint/FaceImage.h"
 #include "skin/paint/PaintColors.h"
 
 namespace {
 
 constexpr int kMaxGlow = 16;
-
-QImage Wrap(TBitmap32& bitmap)
-{
-  return QImage(bitmap.Pixels.data(), bitmap.Width, bitmap.Height, bitmap.Width * 4, QImage::Format_ARGB32);
-}
 
 QColor ToColor(int color)
 {
@@ -98,7 +94,7 @@ void DrawSkinText(TBitmap32& target, const std::string& text, const TacTextLook&
 {
   if (text.empty() || target.Empty() || rect.Width <= 0 || rect.Height <= 0)
     return;
-  QImage image = Wrap(target);
+  QImage image = FaceImage(target, QImage::Format_ARGB32);
   QPainter painter(&image);
   QFont shown = font;
   shown.setUnderline(font.underline() || (look.WebButton && look.Hot));

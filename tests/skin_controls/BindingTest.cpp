@@ -3,6 +3,7 @@
 
 #include "ControlsFixture.h"
 
+#include "skin/TsBitBtn.h"
 #include "skin/TsPanel.h"
 
 TEST_F(ControlsTest, SectionIsStoredUpperCased)
@@ -30,10 +31,14 @@ TEST_F(ControlsTest, ManagerReachesControlsBuiltBeforeIt)
   auto* inner = new TsPanel(form_.get());
   inner->SetParent(outer);
   inner->SetColor(clBlack);
+  auto* button = new TsBitBtn(form_.get());
+  button->SetParent(inner);
 
   TsSkinManager* manager = ActivateSkin("Dark");
   ASSERT_TRUE(manager->Active());
   EXPECT_GE(outer->SkinData.SkinIndex, 0);
+  EXPECT_GE(button->SkinData.SkinIndex, 0);
+  EXPECT_EQ(button->Color(), 4473924);
   EXPECT_EQ(inner->Color(), 1122867);
   EXPECT_EQ(inner->Font().Color, 16777215);
 

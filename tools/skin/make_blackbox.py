@@ -126,7 +126,7 @@ def bevel(atlas, size, light, dark, centre):
     c.rect(x, y, x + 1, y + size, light)
     c.rect(x, y + size - 1, x + size, y + size, dark)
     c.rect(x + size - 1, y, x + size, y + size, dark)
-    return region(x, y, size, size, 1, (2, 2, 2, 2), 0)
+    return region(x, y, size, size, 1, (1, 1, 1, 1), 0)
 
 
 def build(atlas):
@@ -184,15 +184,15 @@ def faces(atlas):
         "BORDERSMASK": bevel(atlas, 8, (16, 17, 19, 255), (56, 59, 64, 255), KEY),
     }
     button_faces = [((60, 64, 71, 255), (40, 42, 47, 255), (78, 82, 90, 255)),
-                    ((58, 90, 140, 255), (36, 58, 96, 255), BLUE),
-                    ((22, 46, 84, 255), (30, 64, 112, 255), BLUE_DARK),
+                    ((66, 104, 160, 255), (40, 66, 108, 255), BLUE),
+                    ((14, 30, 58, 255), (26, 56, 100, 255), BLUE_DARK),
                     ((60, 64, 71, 255), (40, 42, 47, 255), BLUE)]
     s["BUTTON"] = {
         "STATES": 4, "COLOR": tcolor(48, 51, 56), "HOTCOLOR": tcolor(46, 72, 112), "FONTCOLOR": ink,
         "HOTFONTCOLOR": tcolor(255, 255, 255), "SHOWFOCUS": 0, "FADINGENABLED": 1, "FADINGITERATIONS": 5,
         "GRADIENTPERCENT": 100, "GRADIENTDATA": gradient((60, 64, 71), (40, 42, 47)),
         "HOTGRADIENTPERCENT": 100, "HOTGRADIENTDATA": gradient((58, 90, 140), (36, 58, 96)),
-        "BORDERSMASK": frame_set(atlas, 20, 20, button_faces, 4, (6, 6, 6, 6), 0),
+        "BORDERSMASK": frame_set(atlas, 20, 20, button_faces, 4, (6, 6, 6, 6), 5),
     }
     s["SPEEDBUTTON"] = {"PARENTCLASS": "BUTTON"}
     s["GAUGE"] = {
