@@ -83,6 +83,12 @@ class GaugeAndLabelTest(unittest.TestCase):
         still = self.frames(window, 4.5)
         self.assertEqual(len(set(still)), 1, "the gauge moves at volume 0")
 
+        # A press on the top row reaches the window's handler: volume 85, the gauge full.
+        x, y, w, _ = self.gauge_area(window)
+        pt.run("xdotool", "mousemove", str(x + w // 2), str(y), "click", "1")
+        self.assertTrue(pt.wait_for(lambda: self.filled_rows(window) == 53, timeout=3),
+                        "a press on the gauge did not reach its handler")
+
     def test_logo_click_runs_the_desktop_opener_with_the_product_address(self):
         tools = tempfile.mkdtemp(prefix="zz-opener-")
         record = os.path.join(tools, "opened.txt")
