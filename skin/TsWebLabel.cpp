@@ -14,18 +14,20 @@ TsWebLabel::TsWebLabel(TComponent* AOwner) : TsLabel(AOwner)
 void TsWebLabel::SetHoverFont(const TFont& font)
 {
   hoverFont_ = font;
+  shownHoverFont_ = font;
   if (mouseAbove_)
     FontChanged();
 }
 
 void TsWebLabel::ApplySkinColors()
 {
+  shownHoverFont_ = hoverFont_;
   if (!UseSkinColor() || !SkinInForce())
     return;
   const TacSkinTables& tables = DefaultManager()->Tables();
   if (mouseAbove_ && !Designing()) {
     if (const auto color = WebLabelFontColor(tables, -1, TacWebLabelState::Hover))
-      hoverFont_.Color = *color;
+      shownHoverFont_.Color = *color;
   } else if (const auto color = WebLabelFontColor(tables, ColorSection(), TacWebLabelState::Normal)) {
     SetFontColor(*color);
   }

@@ -25,7 +25,7 @@ public:
   bool MouseAbove() const { return mouseAbove_; }
 
 protected:
-  const TFont& ShownFont() const override { return mouseAbove_ && !Designing() ? hoverFont_ : Font(); }
+  const TFont& ShownFont() const override { return mouseAbove_ && !Designing() ? shownHoverFont_ : Font(); }
   void ApplySkinColors() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseEnter() override;
@@ -36,6 +36,7 @@ private:
 
   std::string url_;
   TFont hoverFont_;
+  TFont shownHoverFont_;  // HoverFont in the skin's colour
   TsWindowShowMode showMode_ = TsWindowShowMode::soDefault;
   bool mouseAbove_ = false;
 };
