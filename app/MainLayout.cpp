@@ -13,6 +13,7 @@
 #include "skin/TsBitBtn.h"
 #include "skin/TsGauge.h"
 #include "skin/TsLabel.h"
+#include "skin/TsWebLabel.h"
 #include "skin/TsPanel.h"
 #include "skin/core/SkinManager.h"
 #include "skin/form/TacProvider.h"

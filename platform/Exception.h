@@ -34,3 +34,9 @@ inline std::string FormatText(const char* format, ...)
   va_end(args);
   return text;
 }
+
+// An operation that the object's state does not allow (for example limits crossed).
+class EInvalidOperation : public Exception {
+public:
+  using Exception::Exception;
+};

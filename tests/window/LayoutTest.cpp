@@ -20,6 +20,7 @@
 #include "skin/TsBitBtn.h"
 #include "skin/TsGauge.h"
 #include "skin/TsLabel.h"
+#include "skin/TsWebLabel.h"
 #include "skin/TsPanel.h"
 #include "skin/form/TsTitleBar.h"
 

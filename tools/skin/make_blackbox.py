@@ -139,6 +139,8 @@ def build(atlas):
         "COLOR": tcolor(32, 34, 38), "FONTCOLOR": tcolor(*INK), "HOTCOLOR": tcolor(*BLUE),
         "BORDERCOLOR": tcolor(12, 13, 15), "SHADOW1COLOR": 0, "SHADOW1OFFSET": 0, "SHADOW1BLUR": 6,
         "SHADOW1TRANSPARENCY": 60, "BIKEEPHUE": 2,
+        # Web labels: white text, blue under the mouse.
+        "TCTOP": tcolor(*BLUE), "TCBOTTOM": tcolor(255, 255, 255),
     }
     for name, kind in [("BICONCLOSE", "close"), ("BICLOSEALONE", "close"), ("BICONMAX", "max"),
                        ("BICONNORM", "norm"), ("BICONMIN", "min"), ("BICONHELP", "help")]:
@@ -204,11 +206,11 @@ def faces(atlas):
     s["PROGRESSH"] = {
         "STATES": 1, "COLOR": tcolor(*BLUE), "FONTCOLOR": tcolor(255, 255, 255), "GRADIENTPERCENT": 100,
         "GRADIENTDATA": gradient((92, 170, 255), (30, 111, 217)),
-        "BORDERSMASK": frame_set(atlas, 8, 8, blue_face, 0, (2, 2, 2, 2), 5),
+        "BORDERSMASK": frame_set(atlas, 8, 8, blue_face, 2, (2, 2, 2, 2), 5),
     }
     s["PROGRESSV"] = {
         "PARENTCLASS": "PROGRESSH", "GRADIENTDATA": gradient((92, 170, 255), (30, 111, 217), 1),
-        "BORDERSMASK": frame_set(atlas, 8, 8, blue_face, 0, (2, 2, 2, 2), 5),
+        "BORDERSMASK": frame_set(atlas, 8, 8, blue_face, 2, (2, 2, 2, 2), 5),
     }
     s["TITLEBAR"] = {"STATES": 1, "COLOR": tcolor(30, 32, 36), "FONTCOLOR": ink, "TRANSPARENCY": 100}
     s["TITLEBUTTON"] = {
