@@ -1,9 +1,7 @@
 #include "skin/TsGauge.h"
 
 #include <QPainter>
-#include <QTimer>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 #include <climits>
 
@@ -27,10 +25,8 @@ TsGauge::TsGauge(TComponent* AOwner) : TGraphicControl(AOwner), timer_(new TTime
   SetBounds(0, 0, 120, 30);
   Widget()->setAttribute(Qt::WA_OpaquePaintEvent);  // it paints its whole rectangle
   // The glow repaints the gauge several times a second for as long as the program
-  // runs. In a window of its own only the gauge is flushed; inside the form every
-  // flush would compose the whole form (it holds the web view) again.
-  Widget()->setAttribute(Qt::WA_NativeWindow);
-  Widget()->setAttribute(Qt::WA_DontCreateNativeAncestors);
+  // runs: in a window of its own only the gauge is flushed.
+  UseOwnWindow();
   timer_->SetEnabled(false);
   timer_->SetInterval(TacGlowSweep::IntervalMs);
   timer_->OnTimer = [this](TObject*) { GlowTick(); };
@@ -268,23 +264,3 @@ void TsGauge::Paint(QPainter& canvas)
   shownFace_ = face_;
 }
 
-void TsGauge::HandleChanged(uintptr_t)
-{
-  // The form's window may only now be made: look once the event loop runs.
-  QTimer::singleShot(0, Widget(), [this] { MatchFormSurface(); });
-}
-
-// A form that composes through OpenGL flushes its native children that way too: a
-// child made as a plain raster window would stay black. Made anew, it matches.
-void TsGauge::MatchFormSurface()
-{
-  QWindow* own = Widget()->windowHandle();
-  const QWindow* form = Widget()->window()->windowHandle();
-  if (!own || !form || own == form || own->surfaceType() == form->surfaceType())
-    return;
-  const bool shown = own->isVisible();
-  own->destroy();
-  own->setSurfaceType(form->surfaceType());
-  own->create();
-  own->setVisible(shown);
-}

@@ -68,7 +68,6 @@ public:
 
 protected:
   void Paint(QPainter& canvas) override;
-  void HandleChanged(uintptr_t handle) override;
 
 private:
   template <class T>
@@ -86,7 +85,6 @@ private:
   bool BuildFace();
   TacGaugeFace FaceInput();
   void PaintShapes(TBitmap32& face) const;
-  void MatchFormSurface();
   void RestUntilNextSweep();
 
   int progress_ = 47;
