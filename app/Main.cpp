@@ -30,7 +30,6 @@ const char* const StationFileName = "tvstations.txt";
 
 TFormTV::TFormTV(TComponent* AOwner) : TForm(AOwner)
 {
-  HostTextureChildren();  // the advertisement's web view
   CreateComponents();
   OnShow = [this](TObject* s) { FormShow(s); };
   OnActivate = [this](TObject* s) { FormActivate(s); };

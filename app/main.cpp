@@ -5,13 +5,11 @@
 #include "app/DateTimeUnit.h"
 #include "app/Main.h"
 #include "app/MediaControls.h"
-#include "browser/WebEngineSetup.h"
 #include "platform/Application.h"
 #include "skin/SkinEngineSetup.h"
 
 int main(int argc, char** argv)
 {
-  PrepareWebEngine();
   TApplication application(argc, argv);
   application.SetTitle("ZadiZAPlayer");
   StartSkinEngine(argc, argv);

@@ -1,12 +1,11 @@
 #include "browser/ieredimer.h"
 
-#include <QLayout>
 #include <QTimer>
-#include <QWebEngineView>
 #include <chrono>
 #include <utility>
 
 #include "browser/BrowserHost.h"
+#include "browser/WebEngineSetup.h"
 #include "platform/Exception.h"
 
 namespace {
@@ -61,11 +60,13 @@ void TFramelessIE::StartPending()
 void TFramelessIE::Load(const QUrl& url)
 {
   if (!view_) {
-    view_ = new QWebEngineView(host_);
+    view_ = MakeWebView(BrowserHost::ViewsOwnWindow());
+    if (!view_)
+      return;
     view_->setContextMenuPolicy(Qt::NoContextMenu);
-    host_->layout()->addWidget(view_);
+    host_->Embed(view_);
   }
-  view_->load(url);
+  view_->setProperty("url", url);
 }
 
 void TFramelessIE::Navigate(const std::u16string& address)
@@ -83,7 +84,7 @@ void TFramelessIE::Navigate(const std::u16string& address)
   }
 }
 
-QWebEngineView* TFramelessIE::View() const
+QWidget* TFramelessIE::View() const
 {
   return view_;
 }

@@ -14,7 +14,7 @@
 #include "platform/Component.h"
 
 class BrowserHost;
-class QWebEngineView;
+class QWidget;
 
 // The host-info record the browser asks its host for (all fields 32 bits).
 struct TDocHostUIInfo {
@@ -53,8 +53,9 @@ public:
   int32_t GetHostInfo(TDocHostUIInfo& info) const;
   TGetHostInfoEvent OnGetHostInfo;
 
-  // The engine's view: made by the first Navigate; null before and after its window is gone.
-  QWebEngineView* View() const;
+  // The engine's view (a QWebEngineView): made by the first Navigate; null before,
+  // after its window is gone, and when the engine cannot be loaded.
+  QWidget* View() const;
 
 private:
   void StartPending();
@@ -64,7 +65,7 @@ private:
   QPointer<BrowserHost> host_;
   // An address asked for before the host's first paint.
   QUrl pending_;
-  QPointer<QWebEngineView> view_;
+  QPointer<QWidget> view_;
   uintptr_t parentWindow_ = 0;
   QRect bounds_;
 };

@@ -27,6 +27,8 @@ if(ZZ_SYSTEM_LIBVLC)
 endif()
 
 install(TARGETS ZadiZAPlayer RUNTIME DESTINATION ${ZZ_PKG_DIR})
+# The web engine module, loaded from beside the program.
+install(TARGETS zz_webview LIBRARY DESTINATION ${ZZ_PKG_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/demo/demo.mp4 ${ZZ_PKG_LINKS}/lib/tvstations.txt
         DESTINATION ${ZZ_PKG_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/skins/BlackBox DESTINATION ${ZZ_PKG_DIR}/Skins)

@@ -1,6 +1,5 @@
 #include "platform/Control.h"
 
-#include <QOpenGLWidget>
 #include <QPainter>
 #include <QTimer>
 
@@ -163,10 +162,6 @@ void TControl::UseOwnWindow()
 {
   Widget()->setAttribute(Qt::WA_DontCreateNativeAncestors);
   QTimer::singleShot(0, Widget(), [this] {
-    // Made together with its parent's, the window would get a raster surface, which a
-    // form composed through OpenGL leaves black; a hidden OpenGL child asks for its own.
-    if (parent_ && parent_->ComposesThroughOpenGL())
-      (new QOpenGLWidget(Widget()))->hide();
     if (QWidget* top = Widget()->window(); top != Widget())
       top->winId();
     Widget()->winId();

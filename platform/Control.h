@@ -62,8 +62,8 @@ public:
   void Invalidate();
   void Repaint();
   // Gives this control a native window of its own once the event loop runs (after
-  // its parent's window exists), with the surface its form composes through: a
-  // control that repaints often is then flushed alone, not with the whole form.
+  // its parent's window exists): a control that repaints often is then flushed
+  // alone, not with the whole form.
   void UseOwnWindow();
   QWidget* Widget() const;
 

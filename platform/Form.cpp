@@ -1,8 +1,6 @@
 #include "platform/Form.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QOpenGLWidget>
 #include <QScreen>
 
 #include "platform/Application.h"
@@ -221,19 +219,6 @@ void TForm::SetActiveControl(TWinControl* control)
 bool TForm::Active() const
 {
   return window_->isActiveWindow();
-}
-
-// Adding the first such view to a created window makes Qt destroy and recreate
-// every native window in it, which invalidates ids already handed out (the video
-// panel's). A hidden OpenGL child from the start gives the window the right kind
-// of surface at once.
-void TForm::HostTextureChildren()
-{
-  // Only X11 composes such views; offscreen (tests) has no OpenGL to give.
-  if (QGuiApplication::platformName() != QLatin1String("xcb"))
-    return;
-  (new QOpenGLWidget(window_))->hide();
-  hostsTextures_ = true;
 }
 
 void TForm::Show()

@@ -62,10 +62,6 @@ public:
   void SetActiveControl(TWinControl* control);
   bool Active() const;
 
-  // Lets the window host views drawn through OpenGL (the web engine) without
-  // recreating its native windows later. Call before any native window exists.
-  void HostTextureChildren();
-
   void Show();
   void Close();
   FormWindow* Window() const { return window_; }
@@ -93,7 +89,6 @@ public:
 protected:
   void KeyUp(uint16_t& key, TShiftState shift) override;
   QWidget* ClientWidget() const override;
-  bool ComposesThroughOpenGL() const override { return hostsTextures_; }
 
 private:
   friend class FormWindow;
@@ -107,7 +102,6 @@ private:
   TWindowState state_ = TWindowState::wsNormal;
   QRect normalBounds_;
   bool stayOnTop_ = false;
-  bool hostsTextures_ = false;
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TNonClientMetrics metrics_;
   TNonClientHandler* handler_ = nullptr;

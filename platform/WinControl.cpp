@@ -1,6 +1,5 @@
 #include "platform/WinControl.h"
 
-#include <QOpenGLWidget>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
@@ -80,18 +79,10 @@ uintptr_t TWinControl::Handle()
   if (!Parent())
     if (auto* owner = dynamic_cast<TWinControl*>(Owner()))
       SetParent(owner);
-  if (!Widget()->internalWinId() && ComposesThroughOpenGL())
-    (new QOpenGLWidget(Widget()))->hide();
-  // The top-level window first, as a native child needs its parent's window. Made
-  // together with the top-level, the child would get a raster surface whatever it holds.
+  // The top-level window first, as a native child needs its parent's window.
   if (QWidget* top = Widget()->window(); top != Widget())
     top->winId();
   return static_cast<uintptr_t>(Widget()->winId());
-}
-
-bool TWinControl::ComposesThroughOpenGL() const
-{
-  return Parent() && Parent()->ComposesThroughOpenGL();
 }
 
 TCustomPanel::TCustomPanel(TComponent* AOwner, TNativeWindow native) : TWinControl(AOwner, native) {}

@@ -26,13 +26,6 @@ public:
   uintptr_t Handle();
   bool HasNativeWindow() const { return native_ == TNativeWindow::Yes; }
 
-protected:
-  // A top-level composed through OpenGL flushes its native children through OpenGL
-  // too: a native window with a plain raster surface stays black on the screen,
-  // with all it holds (Qt-painted controls and web views alike). Handle() gives such
-  // a window an OpenGL surface from the start.
-  virtual bool ComposesThroughOpenGL() const;
-
 private:
   friend class TControl;
   void AddControl(TControl* control);

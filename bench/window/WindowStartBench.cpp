@@ -7,7 +7,6 @@
 #include <QApplication>
 
 #include "app/Main.h"
-#include "browser/WebEngineSetup.h"
 #include "platform/Application.h"
 
 namespace {
@@ -19,7 +18,6 @@ TApplication& Application()
   static char* argv[] = {name, nullptr};
   // Never freed: the web engine cannot end from the exit handlers.
   static TApplication* application = [] {
-    PrepareWebEngine();
     auto* made = new TApplication(argc, argv);
     made->SetTitle("ZadiZAPlayer");
     return made;

@@ -17,7 +17,6 @@
 
 #include "EngineProcesses.h"
 #include "PageServer.h"
-#include "browser/WebEngineSetup.h"
 #include "browser/ieredimer.h"
 #include "platform/Application.h"
 #include "platform/Exception.h"
@@ -31,10 +30,7 @@ TApplication& TestApp()
   static int argc = 1;
   static char name[] = "browser_test";
   static char* argv[] = {name, nullptr};
-  static TApplication* app = [] {
-    PrepareWebEngine();
-    return new TApplication(argc, argv);
-  }();
+  static TApplication* app = new TApplication(argc, argv);
   return *app;
 }
 
@@ -69,7 +65,6 @@ class BrowserTest : public ::testing::Test {
 protected:
   BrowserTest()
   {
-    form.HostTextureChildren();
     server.AddPage("/reklama.html", GreenPage);
     form.SetBounds(0, 0, 467, 385);
     panel.SetParent(&form);
@@ -85,10 +80,12 @@ protected:
   {
     browser->Navigate(url.toStdU16String());
     return WaitUntil([&] {
-      return browser->View() &&
-             RunJs(browser->View(), "document.readyState + ' ' + location.href").toString() == "complete " + url;
+      return View() &&
+             RunJs(View(), "document.readyState + ' ' + location.href").toString() == "complete " + url;
     });
   }
+
+  QWebEngineView* View() const { return qobject_cast<QWebEngineView*>(browser->View()); }
 
   TApplication& app_ = TestApp();
   PageServer server;
@@ -149,24 +146,24 @@ bool MenuShowsAfterRightClick(QWebEngineView* view)
 TEST_F(BrowserTest, RightClickOpensNoMenu)
 {
   ASSERT_TRUE(Load(server.Url("/reklama.html")));
-  EXPECT_FALSE(MenuShowsAfterRightClick(browser->View()));
+  EXPECT_FALSE(MenuShowsAfterRightClick(View()));
   // The same click on a view with the engine's default policy does open one.
-  browser->View()->setContextMenuPolicy(Qt::DefaultContextMenu);
-  EXPECT_TRUE(MenuShowsAfterRightClick(browser->View()));
+  View()->setContextMenuPolicy(Qt::DefaultContextMenu);
+  EXPECT_TRUE(MenuShowsAfterRightClick(View()));
 }
 
 TEST_F(BrowserTest, ScriptsFindNoObjectOfTheProgram)
 {
   ASSERT_TRUE(Load(server.Url("/reklama.html")));
   const QString probe = "typeof qt + ' ' + JSON.stringify(Object.keys(window.external || {}))";
-  EXPECT_EQ(RunJs(browser->View(), probe).toString(), "undefined []");
-  EXPECT_EQ(browser->View()->page()->webChannel(), nullptr);
+  EXPECT_EQ(RunJs(View(), probe).toString(), "undefined []");
+  EXPECT_EQ(View()->page()->webChannel(), nullptr);
   // With a web channel the same probe sees the transport object.
   QWebChannel channel;
-  browser->View()->page()->setWebChannel(&channel);
+  View()->page()->setWebChannel(&channel);
   ASSERT_TRUE(Load(server.Url("/reklama.html?again")));
-  EXPECT_EQ(RunJs(browser->View(), probe).toString().section(' ', 0, 0), "object");
-  browser->View()->page()->setWebChannel(nullptr);
+  EXPECT_EQ(RunJs(View(), probe).toString().section(' ', 0, 0), "object");
+  View()->page()->setWebChannel(nullptr);
 }
 
 TEST_F(BrowserTest, AddressIsLoadedAsGiven)
@@ -174,7 +171,7 @@ TEST_F(BrowserTest, AddressIsLoadedAsGiven)
   const QString url = server.Url("/reklama.html?a=1&b=%C3%A1#part");
   ASSERT_TRUE(Load(url));
   EXPECT_TRUE(server.Targets().contains("/reklama.html?a=1&b=%C3%A1")) << server.Targets().join(' ').toStdString();
-  EXPECT_EQ(browser->View()->url().toString(QUrl::FullyEncoded), url);
+  EXPECT_EQ(View()->url().toString(QUrl::FullyEncoded), url);
 }
 
 // Real key presses from the X server (xdotool); needs the xcb platform on a display.
@@ -184,7 +181,7 @@ TEST_F(BrowserTest, KeysGoToThePageWhileItHasTheFocus)
     GTEST_SKIP() << "needs real key events: run under Xvfb with QT_QPA_PLATFORM=xcb";
   server.AddPage("/field.html", "<html><body><input id='field'></body></html>");
   ASSERT_TRUE(Load(server.Url("/field.html")));
-  QWebEngineView* view = browser->View();
+  QWebEngineView* view = View();
   const QString window = QString::number(view->window()->winId());
   const QPoint field = view->mapTo(view->window(), QPoint(20, 10));
   ASSERT_EQ(QProcess::execute("xdotool", {"windowfocus", "--sync", window}), 0);
@@ -206,7 +203,7 @@ TEST_F(BrowserTest, NavigateRaisesForAnAddressThatCannotBeLoaded)
 {
   EXPECT_THROW(browser->Navigate(u""), Exception);
   EXPECT_THROW(browser->Navigate(u"http://exa mple.cz/reklama.html"), Exception);
-  EXPECT_EQ(browser->View(), nullptr);  // a failed call starts nothing
+  EXPECT_EQ(View(), nullptr);  // a failed call starts nothing
   // An unreachable page is the engine's business, not an error of the call.
   EXPECT_NO_THROW(browser->Navigate(u"http://127.0.0.1:1/reklama.html"));
 }

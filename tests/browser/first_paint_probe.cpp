@@ -14,7 +14,6 @@
 
 #include "EngineProcesses.h"
 #include "PageServer.h"
-#include "browser/WebEngineSetup.h"
 #include "browser/ieredimer.h"
 #include "platform/Application.h"
 #include "platform/Form.h"
@@ -54,12 +53,10 @@ int main(int argc, char** argv)
 {
   clock_.start();
   const char* mode = argc > 1 ? argv[1] : "deferred";
-  PrepareWebEngine();
   TApplication app(argc, argv);
   PageServer server;
   server.AddPage("/reklama.html", ReadPage(argc > 2 ? argv[2] : ""));
   TForm form(nullptr);
-  form.HostTextureChildren();  // as the main window
   form.SetBounds(0, 0, 467, 385);
   TCustomPanel panel(&form, TNativeWindow::Yes);
   panel.SetParent(&form);
@@ -78,7 +75,7 @@ int main(int argc, char** argv)
     if (!browser || !browser->View())
       return;
     watchView.stop();
-    QObject::connect(browser->View(), &QWebEngineView::loadFinished, [](bool ok) {
+    QObject::connect(qobject_cast<QWebEngineView*>(browser->View()), &QWebEngineView::loadFinished, [](bool ok) {
       std::printf("page_loaded_ms=%lld ok=%d\n", clock_.elapsed(), ok ? 1 : 0);
       std::fflush(stdout);
       QTimer::singleShot(0, [] { TApplication::Instance()->Terminate(); });

@@ -54,8 +54,8 @@ class PackageTest(unittest.TestCase):
         self.assertRegex(self.field("Maintainer"), r"^.+ <.+@.+>$")
         self.assertGreater(len(self.field("Description").splitlines()), 2, "no long description")
         depends = {d.split()[0] for d in self.field("Depends").split(", ")}
-        # Computed from the binary's libraries, plus what is loaded at run time.
-        for package in RUNTIME_DEPENDS + ("libqt6widgets6", "libjpeg62-turbo", "zlib1g"):
+        # Computed from the binary's and the module's libraries, plus what is loaded at run time.
+        for package in RUNTIME_DEPENDS + ("libqt6widgets6", "libqt6webenginewidgets6", "libjpeg62-turbo", "zlib1g"):
             self.assertIn(package, depends)
         conffiles = run("dpkg-deb", "-I", self.deb, "conffiles").split()
         self.assertEqual(conffiles, [STATIONS])
@@ -63,6 +63,7 @@ class PackageTest(unittest.TestCase):
     def test_contents(self):
         root = self.root
         self.assertTrue(os.access(os.path.join(root, PROGRAM_DIR, "ZadiZAPlayer"), os.X_OK))
+        self.assertTrue(os.path.isfile(os.path.join(root, PROGRAM_DIR, "libzz_webview.so")), "no web engine module")
         self.assertEqual(as_installed(root, "usr/bin/zadizaplayer"), f"/{PROGRAM_DIR}/ZadiZAPlayer")
         self.assertEqual(as_installed(root, f"{PROGRAM_DIR}/libvlc.so.5"), SYSTEM_LIBVLC)
         self.assertEqual(as_installed(root, f"{PROGRAM_DIR}/tvstations.txt"), STATIONS)

@@ -4,7 +4,6 @@
 
 #include <QDeadlineTimer>
 #include <QTest>
-#include <QWebEngineView>
 
 #include "browser/Addresses.h"
 #include "browser/ieredimer.h"
@@ -221,10 +220,10 @@ TEST_F(WindowTest, FirstActivationNavigatesOnceAndLaterOnesDoNothing)
   CreateWindow(kOneStation);
   FormTV->Show();
   QDeadlineTimer deadline(10000);
-  while (!(FormTV->AdBrowser->View() && !FormTV->AdBrowser->View()->url().isEmpty()) && !deadline.hasExpired())
+  while (!(FormTV->AdBrowser->View() && !FormTV->AdBrowser->View()->property("url").toUrl().isEmpty()) && !deadline.hasExpired())
     QTest::qWait(20);
   ASSERT_NE(FormTV->AdBrowser->View(), nullptr) << "the advertisement was never loaded";
-  EXPECT_EQ(FormTV->AdBrowser->View()->url().toString().toStdU16String(), std::u16string(AdvertisementUrl));
+  EXPECT_EQ(FormTV->AdBrowser->View()->property("url").toUrl().toString().toStdU16String(), std::u16string(AdvertisementUrl));
   EXPECT_FALSE(FormTV->OnActivate);  // the handler removed itself
 
   // Away to another window and back: nothing loads again.

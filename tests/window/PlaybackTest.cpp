@@ -115,9 +115,10 @@ TEST_F(PlaybackTest, VideoFollowsThePanelsNewNativeWindow)
   QWidget window;
   window.winId();
   QWidget* panel = FormTV->Player->Widget();
+  panel->setParent(&window);
   const WId first = panel->winId();
   Fake().ClearCalls();
-  panel->setParent(&window);
+  (new QOpenGLWidget(&window))->show();
   const WId second = panel->winId();
   panel->setParent(FormTV->Widget());
   ASSERT_NE(second, first);

@@ -6,13 +6,12 @@
 #include <fstream>
 
 #include "TestApplication.h"
-#include "browser/WebEngineSetup.h"
 #include "platform/Application.h"
 #include "player/LibVlcUnit.h"
 
 namespace {
 
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new TestApplication(PrepareWebEngine));
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new TestApplication);
 
 // The window-level state as a fresh program has it; the watchdog's event count is never reset.
 void ResetUnitState()
