@@ -16,8 +16,7 @@ void BrowserHost::Embed(QWidget* view)
     view->winId();
     view->windowHandle()->setParent(windowHandle());
     // Qt keeps the program's window as the one with the keyboard: see eventFilter.
-    view->windowHandle()->installEventFilter(this);
-    window()->windowHandle()->installEventFilter(this);
+    qApp->installEventFilter(this);
   } else {
     view->setParent(this);
   }
@@ -27,22 +26,26 @@ void BrowserHost::Embed(QWidget* view)
 
 // Qt delivers keys to the program's top-level window even while the view's window,
 // a child of it, has the X focus. A click on the page makes the view the active
-// widget window, so that the page's own focus follows; keys then go to the page
-// until a control of the program takes the focus, as they would to a child view.
+// widget window, so that the page's own focus follows, and a click anywhere else in
+// the program gives the keyboard back to the program's window; meanwhile keys that
+// reach the program's top-level window go on to the page.
 bool BrowserHost::eventFilter(QObject* watched, QEvent* event)
 {
-  if (!view_)
+  auto* window = qobject_cast<QWindow*>(watched);
+  if (!view_ || !window)
     return false;
   QWindow* viewWindow = view_->windowHandle();
-  if (watched == viewWindow) {
-    if (event->type() == QEvent::MouseButtonPress && QApplication::activeWindow() != view_.get())
+  const bool pageActive = QApplication::activeWindow() == view_.get();
+  if (event->type() == QEvent::MouseButtonPress) {
+    if (window == viewWindow && !pageActive)
       QApplication::setActiveWindow(view_.get());
+    else if (window != viewWindow && pageActive)
+      QApplication::setActiveWindow(this->window());
     return false;
   }
   const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
                    event->type() == QEvent::ShortcutOverride;
-  QWidget* focus = QApplication::focusWidget();
-  if (!key || !focus || (focus != view_.get() && !view_->isAncestorOf(focus)))
+  if (!key || !pageActive || window != this->window()->windowHandle())
     return false;
   QCoreApplication::sendEvent(viewWindow, event);
   return true;

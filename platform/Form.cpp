@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/Application.h"
 #include "platform/ControlWidget.h"
@@ -218,7 +219,12 @@ void TForm::SetActiveControl(TWinControl* control)
 
 bool TForm::Active() const
 {
-  return window_->isActiveWindow();
+  if (window_->isActiveWindow())
+    return true;
+  // A window of its own laid into this one (the web view) is part of the form, as a child is.
+  const QWidget* active = QApplication::activeWindow();
+  const QWindow* own = window_->windowHandle();
+  return active && own && active->windowHandle() && own->isAncestorOf(active->windowHandle());
 }
 
 void TForm::Show()

@@ -194,9 +194,19 @@ TEST_F(BrowserTest, KeysGoToThePageWhileItHasTheFocus)
   }
   ASSERT_TRUE(fieldFocused());
   QProcess::execute("xdotool", {"type", "--delay", "20", "kun 7"});
-  EXPECT_TRUE(WaitUntil([&] {
-    return RunJs(view, "document.getElementById('field').value").toString() == "kun 7";
-  }));
+  const auto fieldHolds = [&](const char* text) {
+    return RunJs(view, "document.getElementById('field').value").toString() == text;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return fieldHolds("kun 7"); }));
+  // The page's window is the form's own part: the form still counts as active.
+  EXPECT_TRUE(form.Active());
+  // A click on the form outside the page takes the keyboard back.
+  const QString formWindow = QString::number(form.Widget()->winId());
+  QProcess::execute("xdotool", {"mousemove", "--window", formWindow, "230", "340", "click", "1"});
+  WaitUntil([] { return false; }, 300);
+  QProcess::execute("xdotool", {"type", "--delay", "20", "x"});
+  EXPECT_FALSE(WaitUntil([&] { return !fieldHolds("kun 7"); }, 1000));
+  EXPECT_TRUE(form.Active());
 }
 
 TEST_F(BrowserTest, NavigateRaisesForAnAddressThatCannotBeLoaded)
