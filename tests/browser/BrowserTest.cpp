@@ -296,7 +296,8 @@ TEST(BrowserStartTest, EngineStartsAfterTheWindowsFirstPaint)
   QProcess probe;
   probe.start(qEnvironmentVariable("FIRST_PAINT_PROBE"),
               {"deferred", qEnvironmentVariable("ZZ_SOURCE_DIR") + "/resources/reklama.html"});
-  ASSERT_TRUE(probe.waitForFinished(20000));
+  ASSERT_TRUE(probe.waitForFinished(20000)) << "the probe hung; it said: " << probe.readAllStandardOutput().toStdString()
+                                            << probe.readAllStandardError().right(2000).toStdString();
   const QString report = QString::fromUtf8(probe.readAllStandardOutput());
   std::printf("%s", report.toStdString().c_str());
   EXPECT_TRUE(report.contains("helpers_at_paint=0")) << report.toStdString();

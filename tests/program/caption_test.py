@@ -51,7 +51,7 @@ class CaptionTest(unittest.TestCase):
         program = pt.Program(STATIONS, skins=skins)
         self.addCleanup(program.stop)
         window = pt.wait_for(lambda: pt.find_window(pt.CAPTION))
-        self.assertIsNotNone(window, "the main window did not appear")
+        self.assertIsNotNone(window, "the main window did not appear; " + program.diagnosis())
         self.assertTrue(pt.wait_for(lambda: pt.viewable(window)), "the main window was never shown")
         pt.run("xdotool", "mousemove", "600", "700")  # away from the caption
         time.sleep(1.5)

@@ -146,8 +146,15 @@ class Program:
         with open(os.path.join(self.dir, "tvstations.txt"), "w") as f:
             f.write(stations)
         env = dict(os.environ, HOME=self.dir, XDG_RUNTIME_DIR=self.dir)
+        # The program's output, kept to tell why a window did not come.
+        self.output = tempfile.TemporaryFile()
         self.process = subprocess.Popen([os.path.join(self.dir, "ZadiZAPlayer")], env=env, cwd=self.dir,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        stdout=self.output, stderr=subprocess.STDOUT)
+
+    def diagnosis(self):
+        self.output.seek(0)
+        tail = self.output.read().decode(errors="replace").splitlines()[-15:]
+        return f"exit status {self.process.poll()}, last output:\n" + "\n".join(tail)
 
     def stop(self):
         if self.process.poll() is None:
@@ -157,6 +164,7 @@ class Program:
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
+        self.output.close()
         shutil.rmtree(self.dir, ignore_errors=True)
 
 
@@ -170,11 +178,12 @@ class ProgramTest(unittest.TestCase):
     def start(self, stations):
         program = Program(stations)
         self.addCleanup(program.stop)
+        self.program = program
         return program
 
     def main_window(self):
         window = wait_for(lambda: find_window(CAPTION))
-        self.assertIsNotNone(window, "the main window did not appear")
+        self.assertIsNotNone(window, "the main window did not appear; " + self.program.diagnosis())
         # Keys go to a mapped window that has taken the focus, as a person would find it.
         self.assertTrue(wait_for(lambda: viewable(window)), "the main window was never shown")
         time.sleep(1.0)

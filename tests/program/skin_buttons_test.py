@@ -42,7 +42,7 @@ class SkinButtonsTest(unittest.TestCase):
         stations = f"{pt.BUILD}/demo.mp4\nDemo\nClip\n"
         program = pt.Program(stations, skins=skinned)
         window = pt.wait_for(lambda: pt.find_window(pt.CAPTION))
-        self.assertIsNotNone(window, "the main window did not appear")
+        self.assertIsNotNone(window, "the main window did not appear; " + program.diagnosis())
         self.assertTrue(pt.wait_for(lambda: pt.viewable(window)))
         mouse("mousemove", "0", "0")
         time.sleep(1.0)
