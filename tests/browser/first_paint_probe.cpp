@@ -70,15 +70,22 @@ int main(int argc, char** argv)
   }
   const std::u16string address = server.Url(QStringLiteral("/reklama.html")).toStdU16String();
   // The view appears only when the engine starts; watch for it, then for the load.
+  // As the program does on closing: the browser goes before the application quits.
+  // Qt does not always quit while the view, a window of its own, still lives.
+  const auto quit = [&] {
+    delete browser;
+    browser = nullptr;
+    TApplication::Instance()->Terminate();
+  };
   QTimer watchView;
   QObject::connect(&watchView, &QTimer::timeout, [&] {
     if (!browser || !browser->View())
       return;
     watchView.stop();
-    QObject::connect(qobject_cast<QWebEngineView*>(browser->View()), &QWebEngineView::loadFinished, [](bool ok) {
+    QObject::connect(qobject_cast<QWebEngineView*>(browser->View()), &QWebEngineView::loadFinished, [&](bool ok) {
       std::printf("page_loaded_ms=%lld ok=%d\n", clock_.elapsed(), ok ? 1 : 0);
       std::fflush(stdout);
-      QTimer::singleShot(0, [] { TApplication::Instance()->Terminate(); });
+      QTimer::singleShot(0, quit);
     });
   });
   watchView.start(2);
@@ -95,7 +102,7 @@ int main(int argc, char** argv)
   // Still before the first paint: that comes from the event loop.
   if (browser && !eager)
     navigate();
-  QTimer::singleShot(browser ? 15000 : 500, [] { TApplication::Instance()->Terminate(); });
+  QTimer::singleShot(browser ? 15000 : 500, quit);
   app.Run();
   return 0;
 }

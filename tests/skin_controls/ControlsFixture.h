@@ -1,26 +1,9 @@
 #pragma once
-// A form with skinned controls and a manager over a skin written to a temporary
-// folder; the skin engine's window broadcast installed as in the program.
+// Skinned controls on a 300 x 200 form (see SkinFormFixture.h).
 
-#include <gtest/gtest.h>
+#include "SkinFormFixture.h"
 
-#include <filesystem>
-#include <memory>
-#include <string>
-
-#include "platform/Form.h"
-#include "skin/core/SkinManager.h"
-
-class ControlsTest : public ::testing::Test {
+class ControlsTest : public SkinFormTest {
 protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // Writes Skins/<name>/Options.dat with GLOBALINFO and the given sections.
-  void WriteSkin(const std::string& name, const std::string& sections);
-  // A manager owned by the form, stored inactive, then pointed at the skin.
-  TsSkinManager* ActivateSkin(const std::string& name);
-
-  std::filesystem::path dir_;
-  std::unique_ptr<TForm> form_;
+  ControlsTest() : SkinFormTest(300, 200) {}
 };

@@ -1,53 +1,9 @@
 #include "FormFixture.h"
 
 #include <QPainter>
-#include <fstream>
-#include <unistd.h>
+#include <cstdlib>
 
-#include "TestApplication.h"
-#include "platform/Colors.h"
-#include "skin/SkinControl.h"
-#include "skin/core/SkinColors.h"
 #include "skin/form/TsSkinProvider.h"
-
-namespace {
-
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new TestApplication);
-
-}  // namespace
-
-void FormTest::SetUp()
-{
-  SetSystemColorResolver(&ColorToRGB);
-  StartSkinWindows();
-  dir_ = std::filesystem::temp_directory_path() / ("zz_skin_form_" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir_);
-  form_ = std::make_unique<TForm>(nullptr);
-  form_->SetBounds(0, 0, 467, 385);
-}
-
-void FormTest::TearDown()
-{
-  form_.reset();
-  std::filesystem::remove_all(dir_);
-}
-
-void FormTest::WriteSkin(const std::string& name, const std::string& sections)
-{
-  std::filesystem::create_directories(dir_ / name);
-  std::ofstream(dir_ / name / "Options.dat") << "[GLOBALINFO]\nVERSION=8.10\nCOLOR=0\nBIRIGHT=2\nBISPACE=1\n"
-                                             << sections;
-}
-
-TsSkinManager* FormTest::ActivateSkin(const std::string& name, const std::string& directory)
-{
-  auto* manager = new TsSkinManager(form_.get());
-  manager->SetActive(false);
-  manager->SetSkinName(name);
-  manager->SetSkinDirectory(directory.empty() ? dir_.string() + "/" : directory);
-  manager->SetActive(true);
-  return manager;
-}
 
 TsSkinManager* FormTest::ActivateBlackBox()
 {
