@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QOpenGLContext>
+#include <QStringList>
 #include <cstdio>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -45,11 +46,21 @@ void PrepareEnvironment()
   }
 }
 
-// Beside the program (installed), else where the build put it (tests, benchmarks).
+// Beside the program. A test or benchmark program inside the build tree also looks
+// where the build put it; an installed program never loads code from a build path.
+QStringList ModuleDirectories()
+{
+  const QString program = QCoreApplication::applicationDirPath();
+  const QString build = QDir(QStringLiteral(ZZ_WEBVIEW_BUILD_DIR)).canonicalPath();
+  if (!build.isEmpty() && (program == build || program.startsWith(build + QLatin1Char('/'))))
+    return {program, build};
+  return {program};
+}
+
 void* OpenModule(QByteArray& errors)
 {
   const QByteArray name = "libzz_webview.so";
-  for (const QString& dir : {QCoreApplication::applicationDirPath(), QStringLiteral(ZZ_WEBVIEW_BUILD_DIR)}) {
+  for (const QString& dir : ModuleDirectories()) {
     const QByteArray path = QDir(dir).filePath(QString::fromLatin1(name)).toLocal8Bit();
     if (access(path.constData(), F_OK) != 0)
       continue;

@@ -63,6 +63,7 @@ const fs::path& ProgramDir()
     char pattern[] = "/tmp/zz-playback-XXXXXX";
     const fs::path made = mkdtemp(pattern);
     fs::copy_file(BuildDir() / "ZadiZAPlayer", made / "ZadiZAPlayer");
+    fs::copy_file(BuildDir() / "libzz_webview.so", made / "libzz_webview.so");
     fs::create_symlink(fs::read_symlink(BuildDir() / "libvlc.so.5"), made / "libvlc.so.5");
     fs::create_directory_symlink(fs::canonical(BuildDir() / "Skins"), made / "Skins");
     std::ofstream(made / "tvstations.txt") << Clip() << "\nDemo\nClip\n";

@@ -139,6 +139,7 @@ class Program:
     def __init__(self, stations, skins=True):
         self.dir = tempfile.mkdtemp(prefix="zz-program-")
         shutil.copy2(os.path.join(BUILD, "ZadiZAPlayer"), self.dir)
+        shutil.copy2(os.path.join(BUILD, "libzz_webview.so"), self.dir)  # the web engine, as installed
         os.symlink(SYSTEM_LIBVLC, os.path.join(self.dir, "libvlc.so.5"))
         source = os.path.join(BUILD, "Skins")
         if skins and os.path.isdir(source):

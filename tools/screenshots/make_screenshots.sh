@@ -37,7 +37,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cp "$build/ZadiZAPlayer" "$build/demo.mp4" "$dir/"
+cp "$build/ZadiZAPlayer" "$build/libzz_webview.so" "$build/demo.mp4" "$dir/"
 cp -r "$build/Skins" "$dir/"
 ln -s "$libvlc" "$dir/libvlc.so.5"
 printf '%s\nZadiZAPlayer demo\nOffline demo clip\n' "$dir/demo.mp4" >"$dir/tvstations.txt"
