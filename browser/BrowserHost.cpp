@@ -31,21 +31,23 @@ void BrowserHost::Embed(QWidget* view)
 // reach the program's top-level window go on to the page.
 bool BrowserHost::eventFilter(QObject* watched, QEvent* event)
 {
-  auto* window = qobject_cast<QWindow*>(watched);
+  // Every event of the program passes here while the view lives: the type decides first.
+  const bool press = event->type() == QEvent::MouseButtonPress;
+  const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+                   event->type() == QEvent::ShortcutOverride;
+  auto* window = (press || key) ? qobject_cast<QWindow*>(watched) : nullptr;
   if (!view_ || !window)
     return false;
   QWindow* viewWindow = view_->windowHandle();
   const bool pageActive = QApplication::activeWindow() == view_.get();
-  if (event->type() == QEvent::MouseButtonPress) {
+  if (press) {
     if (window == viewWindow && !pageActive)
       QApplication::setActiveWindow(view_.get());
     else if (window != viewWindow && pageActive)
       QApplication::setActiveWindow(this->window());
     return false;
   }
-  const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
-                   event->type() == QEvent::ShortcutOverride;
-  if (!key || !pageActive || window != this->window()->windowHandle())
+  if (!pageActive || window != this->window()->windowHandle())
     return false;
   QCoreApplication::sendEvent(viewWindow, event);
   return true;

@@ -68,7 +68,8 @@ void* OpenModule(QByteArray& errors)
       return module;
     errors += QByteArray(dlerror()) + "; ";
   }
-  errors += name + " not found beside the program";
+  if (errors.isEmpty())
+    errors = name + " not found beside the program";
   return nullptr;
 }
 
