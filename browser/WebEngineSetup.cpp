@@ -1,13 +1,14 @@
 #include "browser/WebEngineSetup.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QDir>
 #include <QOpenGLContext>
 #include <QStringList>
 #include <cstdio>
 #include <dlfcn.h>
 #include <unistd.h>
+
+#include "platform/Application.h"
 
 // Qt's own hook for the context all OpenGL users of the process share. Qt makes it with
 // the application object when asked to beforehand, which costs the start-up an OpenGL
@@ -50,7 +51,7 @@ void PrepareEnvironment()
 // where the build put it; an installed program never loads code from a build path.
 QStringList ModuleDirectories()
 {
-  const QString program = QCoreApplication::applicationDirPath();
+  const QString program = QDir(QString::fromStdString(ProgramDirectory())).canonicalPath();
   const QString build = QDir(QStringLiteral(ZZ_WEBVIEW_BUILD_DIR)).canonicalPath();
   if (!build.isEmpty() && (program == build || program.startsWith(build + QLatin1Char('/'))))
     return {program, build};

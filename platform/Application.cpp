@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPointer>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
@@ -173,6 +174,17 @@ std::string ExtractFilePath(const std::string& path)
 {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string ProgramDirectory()
+{
+  std::string directory = ExtractFilePath(ExeName());
+  if (directory.empty()) {
+    std::error_code error;
+    const std::filesystem::path first = std::filesystem::absolute(program_invocation_name, error);
+    directory = error ? std::string() : ExtractFilePath(first.string());
+  }
+  return directory.empty() ? "./" : directory;
 }
 
 namespace {

@@ -56,3 +56,7 @@ private:
 // The program file's full path (from /proc/self/exe) and its directory with a trailing '/'.
 std::string ExeName();
 std::string ExtractFilePath(const std::string& path);
+// Where code and data beside the program are looked up: the directory of
+// ExeName(), else of the first command-line argument. Never empty: a bare file
+// name would be looked up on the system's search path and find some other copy.
+std::string ProgramDirectory();

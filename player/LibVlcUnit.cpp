@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 
 #include "platform/Application.h"
 #include "platform/Exception.h"
@@ -44,20 +43,6 @@ private:
   int saved_;
   bool entered_ = false;
 };
-
-// The program's directory from /proc/self/exe, else from the first command-line
-// argument. Never empty: a bare library name would be looked up on the system's
-// search path and load some other copy.
-std::string ProgramDirectory()
-{
-  std::string directory = ExtractFilePath(ExeName());
-  if (directory.empty()) {
-    std::error_code error;
-    const std::filesystem::path first = std::filesystem::absolute(program_invocation_name, error);
-    directory = error ? std::string() : ExtractFilePath(first.string());
-  }
-  return directory.empty() ? "./" : directory;
-}
 
 // Why dlopen failed, as an errno: dlopen leaves none behind, so the file is opened
 // once more to learn it. A file that opens but does not load is not an executable.
