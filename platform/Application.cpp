@@ -13,6 +13,7 @@
 #include <mutex>
 
 #include "platform/Font.h"
+#include "platform/SessionBus.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ TApplication::TApplication(int& argc, char** argv)
 {
   // Only the windows that ask for it become native; siblings stay Qt-painted.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+  // Before the toolkit, whose users of the bus read the address when they connect.
+  GuardSessionBus();
   app_ = std::make_unique<GuardedApplication>(argc, argv);
   g_instance = this;
   AddLayoutFonts();

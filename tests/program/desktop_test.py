@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """The program on the desktop, with the real media library under Xvfb: a private session
 bus with a stand-in screen saver, the desktop's media controls driven through dbus-send,
-and a start whose session bus cannot be reached."""
+and starts whose session bus cannot be reached or never answers."""
 import os
+import socket
+import shutil
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -32,6 +35,32 @@ class SessionBus:
         os.environ.pop("DBUS_SESSION_BUS_ADDRESS", None)
         self.daemon.terminate()
         self.daemon.wait(10)
+
+
+class SilentBus:
+    """Takes connections on a socket and never answers them, as a stopped daemon does."""
+
+    def __init__(self):
+        self.dir = tempfile.mkdtemp(prefix="zz-silent-bus-")
+        self.path = os.path.join(self.dir, "bus")
+        self.server = socket.socket(socket.AF_UNIX)
+        self.server.bind(self.path)
+        self.server.listen(16)
+        self.taken = []
+        threading.Thread(target=self._accept, daemon=True).start()
+
+    def _accept(self):
+        while True:
+            try:
+                self.taken.append(self.server.accept()[0])
+            except OSError:
+                return
+
+    def stop(self):
+        self.server.close()
+        for connection in self.taken:
+            connection.close()
+        shutil.rmtree(self.dir, ignore_errors=True)
 
 
 class ScreenSaverStandIn:
@@ -138,6 +167,25 @@ class DesktopTest(unittest.TestCase):
         window = self.main_window()
         pt.key(window, "space")
         self.assert_moving("no moving picture after Space without a session bus")
+
+    def test_shows_and_plays_when_the_session_bus_never_answers(self):
+        # Each user of such a bus would wait for it for good: the toolkit's accessibility
+        # bridge before the window shows, the media library's screen-saver inhibitor at play.
+        bus = SilentBus()
+        self.addCleanup(bus.stop)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus.path
+        self.addCleanup(os.environ.pop, "DBUS_SESSION_BUS_ADDRESS", None)
+        started = time.monotonic()
+        program = self.play_demo()
+        window = pt.wait_for(lambda: pt.find_window(pt.CAPTION), timeout=10)
+        self.assertIsNotNone(window, "no window with a silent session bus; " + program.diagnosis())
+        self.assertTrue(pt.wait_for(lambda: pt.viewable(window), timeout=10),
+                        "the window is never shown with a silent session bus; " + program.diagnosis())
+        self.assertLess(time.monotonic() - started, 8)
+        self.assertTrue(bus.taken, "the program never tried the bus")
+        time.sleep(1.0)
+        pt.key(window, "space")
+        self.assert_moving("no moving picture after Space with a silent session bus")
 
 
 if __name__ == "__main__":
