@@ -13,7 +13,6 @@
 #include <cstring>
 #include <optional>
 #include <sstream>
-#include <vector>
 
 namespace {
 
@@ -133,10 +132,8 @@ bool SessionBusHangs(const std::string& address, std::chrono::milliseconds limit
 void GuardSessionBus()
 {
   const char* set = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   // Without an address the D-Bus library takes the user's bus in the runtime directory.
-  const std::string address = set ? set : runtime ? "unix:runtime=yes" : "";
-  if (address.empty() || !SessionBusHangs(address, kAnswerLimit))
+  if (!SessionBusHangs(set ? set : "unix:runtime=yes", kAnswerLimit))
     return;
   setenv("DBUS_SESSION_BUS_ADDRESS", kNoBus, 1);
   std::fprintf(stderr, "The session bus does not answer; the program goes on without it.\n");

@@ -62,9 +62,9 @@ private:
   std::thread server_;
 };
 
-std::string TempPath(const char* name)
+std::string TempPath(const std::string& name)
 {
-  return testing::TempDir() + name + std::to_string(getpid());
+  return testing::TempDir() + std::to_string(getpid()) + name;
 }
 
 }  // namespace
@@ -93,9 +93,15 @@ TEST(SessionBus, OnlyATakenButUnansweredConnectionHangs)
   for (char c : silentPath)
     escaped += c == '/' ? std::string("%2f") : std::string(1, c);
   EXPECT_TRUE(SessionBusHangs(escaped, 300ms));
-  const std::string runtime = silentPath.substr(0, silentPath.rfind('/'));
-  FakeBus runtimeBus(runtime + "/bus", false);
-  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-  EXPECT_TRUE(SessionBusHangs("unix:runtime=yes", 300ms));
-  unsetenv("XDG_RUNTIME_DIR");
+  std::string runtime = TempPath("zz-runtime-XXXXXX");
+  ASSERT_NE(mkdtemp(runtime.data()), nullptr);
+  {
+    FakeBus runtimeBus(runtime + "/bus", false);
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string before = saved ? saved : "";
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    EXPECT_TRUE(SessionBusHangs("unix:runtime=yes", 300ms));
+    saved ? setenv("XDG_RUNTIME_DIR", before.c_str(), 1) : unsetenv("XDG_RUNTIME_DIR");
+  }
+  rmdir(runtime.c_str());
 }
